@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// File access in the terms the data layer reports failures in: which step stopped.
+namespace FileSystem {
+
+// True when a file (hidden or read-only included) exists at `path`; a folder is not a file.
+bool isFile(const QString &path);
+
+// True when a folder exists at `path`.
+bool isFolder(const QString &path);
+
+// A file name written in a data file: such files come from Windows and may separate folders
+// with "\"; here they are opened with the native separator.
+QString fromDataName(const QString &name);
+
+// `path` up to and including its last folder separator ("\" or "/"); empty when it has none.
+QString folderOf(const QString &path);
+
+enum class ReadStep { Done, Open, Read, Close };
+
+// Reads the whole file. An empty file fails at Open, as a missing one does.
+ReadStep readAll(const QString &path, QByteArray &bytes);
+
+enum class SaveStep { Done, Open, Write, Commit };
+
+// Replaces the file at `path` with `head` followed by `tail`. The new bytes go to a temporary
+// file beside it that takes the old file's place only when it is complete, so a failure or a
+// crash at any point leaves either the old file or the new one, never a mixture.
+SaveStep saveAtomically(const QString &path, QByteArrayView head, QByteArrayView tail = {});
+
+} // namespace FileSystem

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+// A fresh folder for one test, removed with it.
+class TestFolder
+{
+public:
+    TestFolder();
+
+    // The full path of `name` inside the folder.
+    QString path(const QString &name) const;
+
+    // Writes `bytes` to `name` (creating sub-folders) and returns its full path.
+    QString write(const QString &name, QByteArrayView bytes) const;
+
+    // Writes `text` as code page 932 with every "\n" turned into CR LF.
+    QString writeText(const QString &name, const QString &text) const;
+
+    QByteArray read(const QString &name) const;
+
+    // The folder's path, ending in a separator as the program folder does.
+    QString folder() const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Bytes of `text` in code page 932 with every "\n" turned into CR LF.
+QByteArray cp932Lines(const QString &text);
