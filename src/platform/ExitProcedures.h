@@ -1,0 +1,13 @@
+#pragma once
+
+// Ending the program from any main window.
+namespace basMain {
+
+// Asks "ゲームを終了しますか？"; returns IDOK or IDCANCEL.
+int ConfirmExit();
+
+// Closes every open window in the order the application lists them. Windows see a close that
+// does not come from the window system, so none asks again.
+void UnloadAllForms();
+
+} // namespace basMain
