@@ -1,0 +1,53 @@
+// Draws the pictures the project ships: `contentgen --app-art SRC` writes the program's own
+// pictures into the source folders under SRC.
+#include "AppArt.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+
+#include <cstdio>
+
+namespace {
+
+bool save(const QImage &image, const QString &path)
+{
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !image.save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
+bool writeAppArt(const QString &src)
+{
+    const QDir dir(src);
+    return save(AppArt::icon(16), dir.filePath(QStringLiteral("app/resources/icon16.png"))) &&
+           save(AppArt::icon(32), dir.filePath(QStringLiteral("app/resources/icon32.png"))) &&
+           save(AppArt::logo(), dir.filePath(QStringLiteral("app/resources/logo.png"))) &&
+           save(AppArt::adventurePicture(),
+                dir.filePath(QStringLiteral("adventure/resources/imgADV.png")));
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Draws the pictures the project ships."));
+    parser.addHelpOption();
+    const QCommandLineOption appArt(QStringLiteral("app-art"),
+                                    QStringLiteral("Write the program's own pictures under DIR "
+                                                   "(the src folder)."),
+                                    QStringLiteral("DIR"));
+    parser.addOption(appArt);
+    parser.process(app);
+    if (!parser.isSet(appArt)) {
+        parser.showHelp(2);
+    }
+    return writeAppArt(parser.value(appArt)) ? 0 : 1;
+}
