@@ -219,7 +219,8 @@ bool clsFileAccess::Marg_Open()
     // The owner's write bit stands for the read-only attribute: an administrator could
     // write the file anyway, but the archive is kept read-only as its owner marked it.
     const bool writable =
-        !exists || QFile::permissions(m_margFile).testFlag(QFileDevice::WriteOwner);
+        !exists || (QFile::permissions(m_margFile).testFlag(QFileDevice::WriteOwner) &&
+                    QFileInfo(m_margFile).isWritable());
     if (!openFile(writable) || (exists && !readDirectory())) {
         reset();
         return false;
@@ -267,6 +268,10 @@ bool clsFileAccess::Marg_Close()
         return false;
     const QString tempPath = m_accessDir + QDir::separator() + kTempName;
     const bool rewrite = m_modified && (m_accessMode & Writable);
+    // An archive bearing the temporary file's name would be emptied before it is copied.
+    if (rewrite &&
+        QFileInfo(tempPath).absoluteFilePath() == QFileInfo(m_margFile).absoluteFilePath())
+        return false;
     if (rewrite && !writeCompactCopy(tempPath)) {
         QFile::remove(tempPath);
         return false;

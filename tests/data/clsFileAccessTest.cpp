@@ -2,6 +2,8 @@
 
 #include "support/TestFiles.h"
 
+#include <QDataStream>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
@@ -10,6 +12,7 @@
 #include <bit>
 #include <cmath>
 #include <csignal>
+#include <random>
 #include <stdexcept>
 #include <sys/resource.h>
 
@@ -43,20 +46,32 @@ struct Block
 // Fails the test when a block lies outside the file.
 std::vector<Block> blocksOf(const QByteArray &file, qsizetype &directoryEnd)
 {
+    QDataStream in(file);
+    in.setByteOrder(QDataStream::LittleEndian);
+    std::int32_t count = 0;
+    in >> count;
     std::vector<Block> blocks;
-    qsizetype at = 4;
-    const auto count = qFromLittleEndian<std::int32_t>(file.constData());
     for (std::int32_t i = 0; i < count; ++i) {
-        at += 2 + qFromLittleEndian<std::uint16_t>(file.constData() + at);
-        const auto position = qFromLittleEndian<std::int32_t>(file.constData() + at);
-        const auto size = qFromLittleEndian<std::int32_t>(file.constData() + at + 4);
-        blocks.push_back({position, size});
-        at += 16;
+        std::uint16_t nameLength = 0;
+        Block block{};
+        in >> nameLength;
+        in.skipRawData(nameLength);
+        in >> block.position >> block.size;
+        in.skipRawData(8);
+        blocks.push_back(block);
     }
-    directoryEnd = at;
+    EXPECT_EQ(in.status(), QDataStream::Ok);
+    directoryEnd = in.device()->pos();
     for (const Block &b : blocks)
         EXPECT_LE(b.position - 1 + b.size, file.size());
     return blocks;
+}
+
+QByteArray blockOf(const clsFileAccess &archive, const QString &name)
+{
+    QByteArray bytes;
+    EXPECT_TRUE(archive.ReadBT(name, bytes)) << name.toStdString();
+    return bytes;
 }
 
 class Archive : public testing::Test
@@ -80,13 +95,6 @@ protected:
             ASSERT_GE(archive->AddData(name, data), 0) << name.toStdString();
         }
         ASSERT_TRUE(archive->Marg_Close());
-    }
-
-    QByteArray read(const clsFileAccess &archive, const QString &name)
-    {
-        QByteArray bytes;
-        EXPECT_TRUE(archive.ReadBT(name, bytes)) << name.toStdString();
-        return bytes;
     }
 
     TestFolder dir;
@@ -128,14 +136,14 @@ TEST_F(Archive, ShorterBlockIsOverwrittenInPlaceLongerOneAppended)
     QByteArray longer(20, 'B');
     EXPECT_EQ(archive->AddData(u"b"_s, longer), 1);
     EXPECT_EQ(QFileInfo(dir.path(kArchive)).size(), closedSize + 20);
-    EXPECT_EQ(read(*archive, u"a"_s), QByteArray("AAAAAAAA"));
-    EXPECT_EQ(read(*archive, u"b"_s), QByteArray(20, 'B'));
+    EXPECT_EQ(blockOf(*archive, u"a"_s), QByteArray("AAAAAAAA"));
+    EXPECT_EQ(blockOf(*archive, u"b"_s), QByteArray(20, 'B'));
     ASSERT_TRUE(archive->Marg_Close());
 
     archive = open();
     EXPECT_EQ(archive->FileCount(), 2);
-    EXPECT_EQ(read(*archive, u"a"_s), QByteArray("AAAAAAAA"));
-    EXPECT_EQ(read(*archive, u"b"_s), QByteArray(20, 'B'));
+    EXPECT_EQ(blockOf(*archive, u"a"_s), QByteArray("AAAAAAAA"));
+    EXPECT_EQ(blockOf(*archive, u"b"_s), QByteArray(20, 'B'));
 
     const QByteArray file = dir.read(kArchive);
     qsizetype directoryEnd = 0;
@@ -154,7 +162,7 @@ TEST_F(Archive, EmptyBlockHasNoPlaceAndCannotBeRead)
     QByteArray bytes("kept");
     EXPECT_FALSE(archive->ReadBT(u"empty"_s, bytes));
     EXPECT_EQ(bytes, QByteArray("kept"));
-    EXPECT_EQ(read(*archive, u"full"_s), QByteArray("x"));
+    EXPECT_EQ(blockOf(*archive, u"full"_s), QByteArray("x"));
 }
 
 TEST_F(Archive, LooseFileInTheWorkFolderTakesPrecedence)
@@ -162,14 +170,14 @@ TEST_F(Archive, LooseFileInTheWorkFolderTakesPrecedence)
     create({{u"face.bmp"_s, QByteArray("archived")}});
     dir.write(u"face.bmp"_s, "loose");
     auto archive = open();
-    EXPECT_EQ(read(*archive, u"face.bmp"_s), QByteArray("loose"));
+    EXPECT_EQ(blockOf(*archive, u"face.bmp"_s), QByteArray("loose"));
     ASSERT_TRUE(archive->Marg_Close());
-    EXPECT_EQ(read(*archive, u"face.bmp"_s), QByteArray("loose")) << "with the archive closed";
+    EXPECT_EQ(blockOf(*archive, u"face.bmp"_s), QByteArray("loose")) << "with the archive closed";
 
     TestFolder work;
     archive->setAccessDir(work.path(u"."_s));
     ASSERT_TRUE(archive->Marg_Open());
-    EXPECT_EQ(read(*archive, u"face.bmp"_s), QByteArray("archived"));
+    EXPECT_EQ(blockOf(*archive, u"face.bmp"_s), QByteArray("archived"));
 }
 
 TEST_F(Archive, ReadOnlyArchiveRefusesChangesAndIsNotRewritten)
@@ -186,7 +194,7 @@ TEST_F(Archive, ReadOnlyArchiveRefusesChangesAndIsNotRewritten)
     EXPECT_EQ(bytes, QByteArray("kept"));
     EXPECT_EQ(archive->AddFile(loose), -1);
     EXPECT_FALSE(archive->DelItem(0));
-    EXPECT_EQ(read(*archive, u"a"_s), QByteArray("data"));
+    EXPECT_EQ(blockOf(*archive, u"a"_s), QByteArray("data"));
     EXPECT_TRUE(archive->Marg_Close());
     EXPECT_EQ(dir.read(kArchive), before);
     EXPECT_FALSE(QFile::exists(dir.path(u"MARG$TMP.TMP"_s)));
@@ -208,7 +216,7 @@ TEST_F(Archive, DeletedEntryIsGoneAfterReopeningWithItsBytes)
     EXPECT_EQ(archive->entry(0).name, u"a"_s);
     EXPECT_EQ(archive->entry(1).name, u"c"_s);
     EXPECT_THROW(archive->entry(2), std::out_of_range);
-    EXPECT_EQ(read(*archive, u"c"_s), QByteArray("3"));
+    EXPECT_EQ(blockOf(*archive, u"c"_s), QByteArray("3"));
     qsizetype directoryEnd = 0;
     blocksOf(dir.read(kArchive), directoryEnd);
     EXPECT_EQ(dir.read(kArchive).size(), directoryEnd + 2);
@@ -221,8 +229,8 @@ TEST_F(Archive, NamesAreExactCodePage932Texts)
     EXPECT_EQ(archive->SarchFile(u"Card.bmp"_s), 0);
     EXPECT_EQ(archive->SarchFile(u"card.bmp"_s), 1);
     EXPECT_EQ(archive->SarchFile(u"CARD.BMP"_s), -1);
-    EXPECT_EQ(read(*archive, u"card.bmp"_s), QByteArray("lower"));
-    EXPECT_EQ(read(*archive, u"顔１.bmp"_s), QByteArray("face"));
+    EXPECT_EQ(blockOf(*archive, u"card.bmp"_s), QByteArray("lower"));
+    EXPECT_EQ(blockOf(*archive, u"顔１.bmp"_s), QByteArray("face"));
     EXPECT_TRUE(dir.read(kArchive).contains(QByteArray("\x08\x00\x8a\xe7\x82\x50.bmp", 10)));
 
     QByteArray bytes("x");
@@ -251,7 +259,7 @@ TEST_F(Archive, AddFileNamesTheBlockAfterTheFileAndKeepsItsDate)
     ASSERT_EQ(archive->FileCount(), 1);
     EXPECT_EQ(archive->entry(0).name, u"music.mid"_s);
     EXPECT_EQ(archive->entry(0).dateTime(), stamp);
-    EXPECT_EQ(read(*archive, u"music.mid"_s), QByteArray("MThd"));
+    EXPECT_EQ(blockOf(*archive, u"music.mid"_s), QByteArray("MThd"));
 }
 
 TEST(MargEntry, DatesCountDaysFromTheEndOf1899)
@@ -319,6 +327,34 @@ TEST_F(Archive, DamagedArchiveIsRefusedAndLeftAlone)
     }
 }
 
+TEST_F(Archive, RandomlyDamagedArchivesOpenOrFailCleanly)
+{
+    create({{u"顔.bmp"_s, QByteArray(40, 'f')}, {u"b"_s, QByteArray(7, 'b')}, {u"c"_s, ""}});
+    const QByteArray sound = dir.read(kArchive);
+    std::mt19937 random(4);
+    const auto below = [&](qsizetype n) {
+        return std::uniform_int_distribution<qsizetype>(0, n - 1)(random);
+    };
+    for (int round = 0; round < 300; ++round) {
+        QByteArray file = sound;
+        for (int flips = 1 + round % 4; flips > 0; --flips)
+            file[below(file.size())] = static_cast<char>(below(256));
+        if (round % 3 == 0)
+            file.truncate(below(file.size()));
+        dir.write(kArchive, file);
+        clsFileAccess archive;
+        archive.setMargFile(dir.path(kArchive));
+        if (!archive.Marg_Open())
+            continue;
+        for (std::int32_t i = 0; i < archive.FileCount(); ++i) {
+            QByteArray bytes;
+            if (archive.ReadBT(archive.entry(i).name, bytes)) {
+                EXPECT_LE(bytes.size(), file.size());
+            }
+        }
+    }
+}
+
 TEST(clsFileAccess, WorkFolderComesFromTheArchivePath)
 {
     const struct
@@ -377,7 +413,24 @@ TEST_F(Archive, FailedRewriteLeavesTheOldArchiveWholeAndOpen)
     EXPECT_FALSE(QFile::exists(dir.path(u"MARG$TMP.TMP"_s)));
     ASSERT_TRUE(archive->Marg_Close()) << "the changes were kept for another try";
     archive = open();
-    EXPECT_EQ(read(*archive, u"a"_s), QByteArray(3000, 'A'));
+    EXPECT_EQ(blockOf(*archive, u"a"_s), QByteArray(3000, 'A'));
+}
+
+TEST(clsFileAccess, ArchiveNamedLikeTheTemporaryFileIsNotEmptied)
+{
+    TestFolder dir;
+    clsFileAccess archive;
+    archive.setMargFile(dir.path(u"MARG$TMP.TMP"_s));
+    ASSERT_TRUE(archive.Marg_Open());
+    QByteArray bytes("data");
+    ASSERT_EQ(archive.AddData(u"a"_s, bytes), 0);
+    EXPECT_FALSE(archive.Marg_Close());
+    EXPECT_EQ(dir.read(u"MARG$TMP.TMP"_s), QByteArray("data"));
+    archive.setAccessDir(dir.path(u"work"_s));
+    QDir().mkpath(archive.AccessDir());
+    EXPECT_TRUE(archive.Marg_Close()) << "a work folder elsewhere takes the copy";
+    EXPECT_TRUE(archive.Marg_Open());
+    EXPECT_EQ(blockOf(archive, u"a"_s), QByteArray("data"));
 }
 
 TEST(clsFileAccess, DelFileAcceptsNumbersTextsAndListsOfThem)
