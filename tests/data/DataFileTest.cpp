@@ -7,9 +7,6 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
-
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -123,16 +120,11 @@ TEST(DataFile, SaveCutShortByAFullDiskKeepsTheOldFile)
     const QByteArray old(64, 'o');
     const QString path = dir.write(u"f.csv"_s, old);
 
-    // A file-size limit makes writes past it fail as a full disk would.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit limited = saved;
-    limited.rlim_cur = 100;
-    setrlimit(RLIMIT_FSIZE, &limited);
-    const ResultCode code = DataFile::SaveBytes(path, QByteArray(1000, 'n'));
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, SIG_DFL);
+    ResultCode code = rcSuccess;
+    {
+        const FileSizeLimit fullDisk(100);
+        code = DataFile::SaveBytes(path, QByteArray(1000, 'n'));
+    }
 
     EXPECT_EQ(code, rcWriteError);
     EXPECT_EQ(dir.read(u"f.csv"_s), old);

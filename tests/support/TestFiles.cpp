@@ -6,6 +6,8 @@
 #include <QStringEncoder>
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 TestFolder::TestFolder()
 {
     if (!m_dir.isValid())
@@ -55,4 +57,20 @@ QByteArray cp932Lines(const QString &text)
     if (encoder.hasError())
         throw std::runtime_error("test text is not code page 932");
     return bytes;
+}
+
+FileSizeLimit::FileSizeLimit(rlim_t bytes)
+{
+    // The write then fails with an error instead of the signal ending the test program.
+    std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &m_saved);
+    rlimit limited = m_saved;
+    limited.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limited);
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    setrlimit(RLIMIT_FSIZE, &m_saved);
+    std::signal(SIGXFSZ, SIG_DFL);
 }

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <sys/resource.h>
+
 // A fresh folder for one test, removed with it.
 class TestFolder
 {
@@ -30,3 +32,17 @@ private:
 
 // Bytes of `text` in code page 932 with every "\n" turned into CR LF.
 QByteArray cp932Lines(const QString &text);
+
+// While it lives, a write that would make any file larger than `bytes` fails as it would on a
+// full disk.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit m_saved{};
+};
