@@ -45,13 +45,13 @@ double dateOf(const QDateTime &when)
 }
 
 // File numbers of the open archives, as small numbers from 1; 0 means none free.
-std::bitset<512> gHandlesInUse;
+std::bitset<512> openHandles;
 
 std::int16_t takeHandle()
 {
-    for (std::size_t i = 1; i < gHandlesInUse.size(); ++i) {
-        if (!gHandlesInUse.test(i)) {
-            gHandlesInUse.set(i);
+    for (std::size_t i = 1; i < openHandles.size(); ++i) {
+        if (!openHandles.test(i)) {
+            openHandles.set(i);
             return static_cast<std::int16_t>(i);
         }
     }
@@ -60,7 +60,7 @@ std::int16_t takeHandle()
 
 void releaseHandle(std::int16_t handle)
 {
-    gHandlesInUse.reset(static_cast<std::size_t>(handle));
+    openHandles.reset(static_cast<std::size_t>(handle));
 }
 
 template<typename T>
