@@ -53,6 +53,15 @@ PlayerWindow::PlayerWindow(MusicPlayer &player, const QString &caption, QWidget 
       chkRepeat(new QCheckBox(u"ﾘﾋﾟｰﾄ"_s, this)), lblMessage(new QLabel(this))
 {
     setWindowTitle(caption);
+    // The controls carry their names, for tests and for finding them in a debugger.
+    dri->setObjectName(u"dri"_s);
+    dir->setObjectName(u"dir"_s);
+    file->setObjectName(u"file"_s);
+    cmdPlay->setObjectName(u"cmdPlay"_s);
+    cmdStop->setObjectName(u"cmdStop"_s);
+    cmdPause->setObjectName(u"cmdPause"_s);
+    chkRepeat->setObjectName(u"chkRepeat"_s);
+    lblMessage->setObjectName(u"lblMessage"_s);
     lblMessage->setWordWrap(true);
     lblMessage->setFrameShape(QFrame::Panel);
     lblMessage->setFrameShadow(QFrame::Sunken);
