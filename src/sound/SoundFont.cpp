@@ -20,7 +20,7 @@ QString fileOrNothing(const QString &path)
 
 QString find()
 {
-    if (qEnvironmentVariableIsSet("VIRELITH_SOUNDFONT"))
+    if (!qEnvironmentVariableIsEmpty("VIRELITH_SOUNDFONT"))
         return fileOrNothing(qEnvironmentVariable("VIRELITH_SOUNDFONT"));
     if (QCoreApplication::instance() != nullptr) {
         const QDir programFolder(QCoreApplication::applicationDirPath());

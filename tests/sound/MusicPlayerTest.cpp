@@ -215,19 +215,4 @@ TEST_F(MusicPlayerTest, SetFileWithAPathTheBrowserCannotShow)
     }
 }
 
-TEST_F(MusicPlayerTest, TheProgramHasOneMidiPlayer)
-{
-    EXPECT_EQ(&MusicPlayer::midi(), &MusicPlayer::midi());
-    EXPECT_EQ(MusicPlayer::midi().kind(), MusicPlayer::Kind::Midi);
-    EXPECT_EQ(MusicPlayer::midi().parent(), QCoreApplication::instance());
-}
-
-TEST_F(MusicPlayerTest, SetRepeatSetsTheBox)
-{
-    midi.SetRepeat(true);
-    EXPECT_TRUE(midi.GetRepeat());
-    midi.SetRepeat(false);
-    EXPECT_FALSE(midi.GetRepeat());
-}
-
 } // namespace
