@@ -1,0 +1,88 @@
+#pragma once
+
+#include "data/DataFilePath.h"
+#include "data/ResultCode.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+// The player's battle record "BtlRec.CSV": per character of the player (row) its uses, and its
+// wins, losses and points against each opponent (column); and the win-point table
+// "BtlPoint.CSV". Rows and columns are character positions in gChars, from 1.
+//
+// Getters and increments throw std::out_of_range for a row or column the record lacks, except
+// that an increment grows a short row up to gCharCount columns. Sums are 64-bit; increments
+// stop at the largest 32-bit value.
+class clsBattleRecord
+{
+public:
+    QString Version() const;
+
+    // Whether the record is written coded: true until a plain file is read.
+    bool Codec() const { return m_codec; }
+    void setCodec(bool codec) { m_codec = codec; }
+
+    bool SetPath(const QString &path) { return m_path.set(path); }
+    QString GetPath() const { return m_path.get(); }
+
+    std::int32_t UseChr(std::int16_t chr) const;
+    std::int64_t UseAll() const;
+    std::int32_t Lose(std::int16_t chr, std::int16_t ene) const;
+    std::int64_t LoseChr(std::int16_t chr) const;
+    std::int64_t LoseAll() const;
+    std::int32_t Win(std::int16_t chr, std::int16_t ene) const;
+    std::int64_t WinChr(std::int16_t chr) const;
+    std::int64_t WinAll() const;
+    std::int32_t Point(std::int16_t chr, std::int16_t ene) const;
+    std::int64_t PointChr(std::int16_t chr) const;
+    std::int64_t PointAll() const;
+
+    // Each returns the new value.
+    std::int32_t IncUse(std::int16_t chr);
+    std::int32_t IncLose(std::int16_t chr, std::int16_t ene);
+    std::int32_t IncWin(std::int16_t chr, std::int16_t ene);
+    // Adds the win points of the pairing (0 when the table has none for it).
+    std::int32_t IncPoint(std::int16_t chr, std::int16_t ene);
+
+    // Fills the win points of rows 1..gCharCount; needs the rows made by Read. The stored path
+    // is not touched.
+    ResultCode Read_WinPoint(const QString &path);
+
+    // Replaces the record. A missing file, or a coded one that fails its checksum, gives a
+    // fresh record of zeros that is saved at once; a damaged file is first kept beside it as
+    // path + ".bad". A bad line ends the read with rcOtherError, keeping the rows before it.
+    ResultCode Read(const QString &path);
+
+    // rcOtherError, writing nothing, for a record without rows: the reader would refuse the
+    // file.
+    ResultCode Save(const QString &path) const;
+
+private:
+    struct BtlRecRow
+    {
+        std::int32_t Use = 0;
+        std::vector<std::int32_t> Win;
+        std::vector<std::int32_t> Lose;
+        std::vector<std::int32_t> Point;
+        std::vector<std::int32_t> WinPoint;
+    };
+    using Counts = std::vector<std::int32_t> BtlRecRow::*;
+
+    const BtlRecRow &row(std::int16_t chr) const;
+    BtlRecRow &row(std::int16_t chr);
+    std::int32_t cell(std::int16_t chr, std::int16_t ene, Counts counts) const;
+    std::int64_t sum(std::int16_t chr, Counts counts) const;
+    std::int64_t sum(Counts counts) const;
+    std::int32_t increment(std::int16_t chr, std::int16_t ene, Counts counts);
+
+    ResultCode parse(QStringView body);
+    void startFresh(const QString &path, bool save);
+    void zeroWinPoints();
+
+    // Row r is at r - 1.
+    std::vector<BtlRecRow> m_rows;
+    bool m_codec = true;
+    DataFilePath m_path;
+};
