@@ -58,6 +58,17 @@ std::optional<Int> roundedToInt(double value)
 template<typename Int>
 std::optional<Int> unsignedInt(QStringView column)
 {
+    // Whole numbers, by far the most common, need no floating point. A run of digits that
+    // already exceeds the range cannot come back into it, whatever follows.
+    std::uint64_t whole = 0;
+    qsizetype digits = 0;
+    for (; digits < column.size() && isDigit(column[digits]); ++digits) {
+        whole = whole * 10 + static_cast<std::uint64_t>(column[digits].unicode() - u'0');
+        if (whole > static_cast<std::uint64_t>(std::numeric_limits<Int>::max()))
+            return std::nullopt;
+    }
+    if (digits == column.size())
+        return static_cast<Int>(whole);
     if (!isUnsignedDecimal(column))
         return std::nullopt;
     return roundedToInt<Int>(valueOf(column));

@@ -98,10 +98,15 @@ ResultCode Save(const QString &path, const QString &text, bool coded)
     std::optional<QByteArray> bytes = TextCodec::toCp932(text);
     if (!bytes)
         return rcOtherError;
+    return SaveText(path, std::move(*bytes), coded);
+}
+
+ResultCode SaveText(const QString &path, QByteArray text, bool coded)
+{
     if (!coded)
-        return SaveBytes(path, *bytes);
-    const std::int32_t trailer = basCodec::EncodeWithTrailer(*bytes);
-    return SaveBytes(path, *bytes, basCodec::TrailerBytes(trailer));
+        return SaveBytes(path, text);
+    const std::int32_t trailer = basCodec::EncodeWithTrailer(text);
+    return SaveBytes(path, text, basCodec::TrailerBytes(trailer));
 }
 
 bool Lines::next(QStringView &line)

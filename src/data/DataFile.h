@@ -30,6 +30,9 @@ ResultCode Unframe(QByteArray bytes, QByteArrayView versionLine, QString &body, 
 // The old file is replaced only once the new one is complete.
 ResultCode Save(const QString &path, const QString &text, bool coded);
 
+// Writes a text already converted to code page 932, plain or coded, with the steps of Save.
+ResultCode SaveText(const QString &path, QByteArray text, bool coded);
+
 // Writes bytes already built, with the same steps and the same guarantee as Save.
 ResultCode SaveBytes(const QString &path, QByteArrayView head, QByteArrayView tail = {});
 

@@ -14,6 +14,7 @@
 #include <numeric>
 #include <optional>
 #include <stdexcept>
+#include <string>
 
 namespace {
 
@@ -34,8 +35,13 @@ std::int32_t saturated(std::int64_t value)
 // A cell "wins-losses-points"; each part reads with "0" in front, so an empty part is 0.
 bool parseCell(QStringView cell, std::array<std::int32_t, 3> &parts)
 {
-    const qsizetype first = cell.indexOf(u'-');
-    const qsizetype second = first < 0 ? -1 : cell.indexOf(u'-', first + 1);
+    // Cells are a few characters long: a plain scan beats a library search.
+    qsizetype first = -1;
+    qsizetype second = -1;
+    for (qsizetype i = 0; i < cell.size() && second < 0; ++i) {
+        if (cell[i] == u'-')
+            (first < 0 ? first : second) = i;
+    }
     if (second < 0)
         return false;
     const std::array<QStringView, 3> texts = {
@@ -49,11 +55,11 @@ bool parseCell(QStringView cell, std::array<std::int32_t, 3> &parts)
     return true;
 }
 
-void appendNumber(QByteArray &text, std::int32_t value)
+void appendNumber(std::string &text, std::int32_t value)
 {
     std::array<char, 12> digits{};
     const std::to_chars_result end = std::to_chars(digits.begin(), digits.end(), value);
-    text.append(digits.data(), end.ptr - digits.data());
+    text.append(digits.data(), end.ptr);
 }
 
 } // namespace
@@ -258,6 +264,10 @@ ResultCode clsBattleRecord::parse(QStringView body)
         if (!use)
             return rcOtherError;
         r.Use = *use;
+        const auto columns = static_cast<std::size_t>(csv.Count());
+        r.Win.reserve(columns);
+        r.Lose.reserve(columns);
+        r.Point.reserve(columns);
         std::array<std::int32_t, 3> parts{};
         for (std::int16_t c = 1; c < csv.Count(); ++c) {
             const QString text = csv.Item(c);
@@ -333,7 +343,12 @@ ResultCode clsBattleRecord::Save(const QString &path) const
 {
     if (m_rows.empty())
         return rcOtherError;
-    QByteArray text = kVersionLine.toByteArray();
+    // Only digits, signs and separators: the text is its own code page 932 form.
+    std::size_t cells = 0;
+    for (const BtlRecRow &r : m_rows)
+        cells += r.Win.size();
+    std::string text(kVersionLine.data(), static_cast<std::size_t>(kVersionLine.size()));
+    text.reserve(text.size() + 13 * m_rows.size() + 36 * cells);
     for (const BtlRecRow &r : m_rows) {
         appendNumber(text, r.Use);
         for (std::size_t c = 0; c < r.Win.size(); ++c) {
@@ -346,5 +361,5 @@ ResultCode clsBattleRecord::Save(const QString &path) const
         }
         text += "\r\n";
     }
-    return DataFile::Save(path, QString::fromLatin1(text), m_codec);
+    return DataFile::SaveText(path, QByteArray::fromStdString(text), m_codec);
 }
