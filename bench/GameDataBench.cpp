@@ -104,36 +104,6 @@ void BM_SaveAndReadBattleRecord(benchmark::State &state)
 }
 BENCHMARK(BM_SaveAndReadBattleRecord)->Unit(benchmark::kMillisecond);
 
-// The two halves of the above, apart.
-void BM_SaveBattleRecord(benchmark::State &state)
-{
-    QTemporaryDir dir;
-    const QString path = writeRecord(dir);
-    clsBattleRecord record;
-    if (record.Read(path) != rcSuccess) {
-        state.SkipWithError("the record did not read");
-        return;
-    }
-    record.setCodec(true);
-    for (auto _ : state) {
-        if (record.Save(path) != rcSuccess)
-            state.SkipWithError("the record did not save");
-    }
-}
-BENCHMARK(BM_SaveBattleRecord)->Unit(benchmark::kMillisecond);
-
-void BM_ReadBattleRecord(benchmark::State &state)
-{
-    QTemporaryDir dir;
-    const QString path = writeRecord(dir);
-    clsBattleRecord record;
-    for (auto _ : state) {
-        if (record.Read(path) != rcSuccess)
-            state.SkipWithError("the record did not read");
-    }
-}
-BENCHMARK(BM_ReadBattleRecord)->Unit(benchmark::kMillisecond);
-
 } // namespace
 
 BENCHMARK_MAIN();

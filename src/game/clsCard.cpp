@@ -2,10 +2,7 @@
 
 #include "data/CSVColumn.h"
 #include "data/ColumnNumber.h"
-#include "data/DataFile.h"
-#include "data/clsCSVAccess.h"
 #include "game/GameTables.h"
-#include "platform/FileSystem.h"
 
 #include <algorithm>
 #include <array>
@@ -54,7 +51,7 @@ ResultCode setNomal(NomalList list, const QString &folder, std::int16_t index, c
         throw std::out_of_range("clsCard: no normal-card entry at this index");
     const auto at = static_cast<std::size_t>(index);
     list.files[at] = name;
-    const ResultCode code = RowPicture::LoadFile(folder, name, list.pictures[at]);
+    const ResultCode code = TableFile::loadPicture(folder, name, list.pictures[at]);
     // The entry's picture always belongs to its name: one that failed to load is empty.
     if (code != rcSuccess)
         list.pictures[at] = Picture();
@@ -120,26 +117,18 @@ void setPresets()
     gColorWin[red][yellow] = secondWins;
 }
 
-template<typename Int>
-bool readUnsigned16(const clsCSVAccess &csv, std::int16_t column, Int &field)
-{
-    const std::optional<std::int16_t> value = ColumnNumber::Unsigned16(csv.Item(column));
-    if (value)
-        field = *value;
-    return value.has_value();
-}
-
 bool fillCard(const clsCSVAccess &csv, CardRecord &card)
 {
-    if (!readUnsigned16(csv, 0, card.ID))
+    if (!TableFile::readNumber(csv, 0, card.ID))
         return false;
     card.Name = csv.Item(1);
     card.PowerText = csv.Item(2);
     card.EffectText = csv.Item(3);
     card.Comment = csv.Item(4);
     card.ImageFile = csv.Item(5);
-    if (!readUnsigned16(csv, 6, card.FontSize) || !readUnsigned16(csv, 7, card.Color) ||
-        !readUnsigned16(csv, 8, card.Number) || !readUnsigned16(csv, 9, card.AtType))
+    if (!TableFile::readNumber(csv, 6, card.FontSize) ||
+        !TableFile::readNumber(csv, 7, card.Color) || !TableFile::readNumber(csv, 8, card.Number) ||
+        !TableFile::readNumber(csv, 9, card.AtType))
         return false;
     // The effect kind alone may be negative, and must be given.
     const std::optional<std::int32_t> extra = ColumnNumber::Signed32(csv.Item(10));
@@ -170,7 +159,7 @@ bool appendNames(QString &text, const QString &key, std::span<const QString> nam
 
 } // namespace
 
-clsCard::clsCard()
+clsCard::clsCard() : TableFile(kVersionLine)
 {
     RemoveAll();
     setPresets();
@@ -179,11 +168,6 @@ clsCard::clsCard()
 clsCard::~clsCard()
 {
     RemoveAll();
-}
-
-QString clsCard::Version() const
-{
-    return QString::fromLatin1(kVersionLine.chopped(2));
 }
 
 QString clsCard::ColorName(std::int32_t color) const
@@ -218,12 +202,12 @@ ResultCode clsCard::SetCardColor(std::int16_t color, const QString &name)
     if (name.isEmpty() || name == gCardBGFile[at])
         return rcPictureNotFound;
     gCardBGFile[at] = name;
-    return RowPicture::LoadFile(m_path.folder(), name, gCardBG[at]);
+    return loadPicture(pictureFolder(), name, gCardBG[at]);
 }
 
 ResultCode clsCard::AddAbsNomal(const QString &name)
 {
-    return addNomal(nomalList(false), m_path.folder(), name);
+    return addNomal(nomalList(false), pictureFolder(), name);
 }
 
 ResultCode clsCard::DelAbsNomal(std::int16_t index)
@@ -233,12 +217,12 @@ ResultCode clsCard::DelAbsNomal(std::int16_t index)
 
 ResultCode clsCard::SetAbsNomal(std::int16_t index, const QString &name)
 {
-    return setNomal(nomalList(false), m_path.folder(), index, name);
+    return setNomal(nomalList(false), pictureFolder(), index, name);
 }
 
 ResultCode clsCard::AddMagNomal(const QString &name)
 {
-    return addNomal(nomalList(true), m_path.folder(), name);
+    return addNomal(nomalList(true), pictureFolder(), name);
 }
 
 ResultCode clsCard::DelMagNomal(std::int16_t index)
@@ -248,75 +232,56 @@ ResultCode clsCard::DelMagNomal(std::int16_t index)
 
 ResultCode clsCard::SetMagNomal(std::int16_t index, const QString &name)
 {
-    return setNomal(nomalList(true), m_path.folder(), index, name);
+    return setNomal(nomalList(true), pictureFolder(), index, name);
 }
 
 ResultCode clsCard::Read(const QString &path)
 {
-    QString body;
-    bool coded = false;
-    if (const ResultCode code = m_path.read(path, kVersionLine, body, coded); code != rcSuccess)
-        return code;
-    m_codec = coded;
-    const QString folder = FileSystem::folderOf(path);
-    RemoveAll();
+    return readLines(
+        path, [this] { RemoveAll(); },
+        [this](const clsCSVAccess &csv, const QString &folder) { return readLine(csv, folder); });
+}
 
-    clsCSVAccess csv;
-    DataFile::Lines lines(body);
-    QStringView line;
-    while (lines.next(line)) {
-        if (!csv.setCSVLine(line))
-            return rcDataError;
-        const QString kind = csv.Item(0);
-        ResultCode code = rcSuccess;
-        if (kind == kBackgroundKey)
-            code = readBackgrounds(csv, folder);
-        else if (kind == kAbsKey || kind == kMagKey)
-            code = readNomalNames(csv, kind == kMagKey, folder);
-        else
-            code = readCard(csv, folder);
-        if (code != rcSuccess)
-            return code;
-    }
-    return rcSuccess;
+ResultCode clsCard::readLine(const clsCSVAccess &csv, const QString &folder)
+{
+    const QString kind = csv.Item(0);
+    if (kind == kBackgroundKey)
+        return readBackgrounds(csv, folder);
+    if (kind == kAbsKey || kind == kMagKey)
+        return readNomalNames(csv, kind == kMagKey, folder);
+    return readCard(csv, folder);
 }
 
 ResultCode clsCard::readBackgrounds(const clsCSVAccess &csv, const QString &folder)
 {
-    const bool strict = m_accessLevel == RowPicture::StrictLevel;
     for (std::size_t color = 0; color < gCardBGFile.size(); ++color) {
         const QString name = csv.Item(static_cast<std::int16_t>(color + 1));
         gCardBGFile[color] = name;
         if (name.isEmpty()) {
-            if (strict)
+            if (strict())
                 return rcNoPictureName;
             continue;
         }
         // A lenient read keeps the colour's previous picture when this one fails.
-        const ResultCode code = RowPicture::LoadFile(folder, name, gCardBG[color]);
-        if (code != rcSuccess && strict) {
-            m_errorMessageEX = name;
-            return code;
-        }
+        const ResultCode code = loadPicture(folder, name, gCardBG[color]);
+        if (code != rcSuccess && strict())
+            return stopAtPicture(name, code);
     }
     return rcSuccess;
 }
 
 ResultCode clsCard::readNomalNames(const clsCSVAccess &csv, bool magic, const QString &folder)
 {
-    const bool strict = m_accessLevel == RowPicture::StrictLevel;
     for (std::int16_t column = 1; column < csv.Count(); ++column) {
         const QString name = csv.Item(column);
         if (name.isEmpty()) {
-            if (strict)
+            if (strict())
                 return rcNoPictureName;
             continue;
         }
         const ResultCode code = addNomal(nomalList(magic), folder, name);
-        if (code != rcSuccess && strict) {
-            m_errorMessageEX = name;
-            return code;
-        }
+        if (code != rcSuccess && strict())
+            return stopAtPicture(name, code);
     }
     return rcSuccess;
 }
@@ -330,16 +295,12 @@ ResultCode clsCard::readCard(const clsCSVAccess &csv, const QString &folder)
     ++gCardCount;
     if (!fillCard(csv, card))
         return rcDataError;
-    const ResultCode code =
-        RowPicture::Load(folder, card.ImageFile, m_accessLevel, card.Picture, card.HasPicture);
-    if (code != rcSuccess && code != rcNoPictureName)
-        m_errorMessageEX = card.ImageFile;
-    return code;
+    return loadRowPicture(folder, card.ImageFile, card.Picture, card.HasPicture);
 }
 
 ResultCode clsCard::Save(const QString &path) const
 {
-    QString text = QString::fromLatin1(kVersionLine);
+    QString text;
     if (!appendNames(text, kBackgroundKey, gCardBGFile) ||
         !appendNames(text, kAbsKey, gAbsNomalFile) || !appendNames(text, kMagKey, gMagNomalFile))
         return rcOtherError;
@@ -360,5 +321,5 @@ ResultCode clsCard::Save(const QString &path) const
             text += u',' + CSVColumn::Double(p);
         text += u"\r\n"_s;
     }
-    return DataFile::Save(path, text, m_codec);
+    return save(path, text);
 }

@@ -1,42 +1,21 @@
 #pragma once
 
-#include "data/DataFilePath.h"
 #include "data/ResultCode.h"
-#include "game/RowPicture.h"
+#include "game/TableFile.h"
 
 #include <QString>
 
 #include <cstdint>
 
-class clsCSVAccess;
-
 // Reads the card table "CardData.CSV" into the program-wide card tables (gCards, the colour
 // backgrounds and the two normal-card picture lists) and writes it back. Creating the object
 // empties those tables and sets the normal-card presets gNomalCard and the colour table
 // gColorWin; destroying it empties the tables again.
-class clsCard
+class clsCard : public TableFile
 {
 public:
     clsCard();
     ~clsCard();
-    clsCard(const clsCard &) = delete;
-    clsCard &operator=(const clsCard &) = delete;
-
-    QString Version() const;
-
-    // The picture name that stopped the last strict Read; kept until another one does.
-    const QString &ErrorMessageEX() const { return m_errorMessageEX; }
-
-    // RowPicture::StrictLevel (the default) or any other, lenient, level.
-    std::int32_t AccessLevel() const { return m_accessLevel; }
-    void setAccessLevel(std::int32_t level) { m_accessLevel = level; }
-
-    // Whether the last file read was coded; Save writes coded when it is set.
-    bool Codec() const { return m_codec; }
-    void setCodec(bool codec) { m_codec = codec; }
-
-    bool SetPath(const QString &path) { return m_path.set(path); }
-    QString GetPath() const { return m_path.get(); }
 
     std::int16_t ColorCount() const { return 4; }
     // "赤", "青", "黄", "白"; the empty text for any other value.
@@ -76,12 +55,8 @@ public:
     ResultCode Save(const QString &path) const;
 
 private:
+    ResultCode readLine(const clsCSVAccess &csv, const QString &folder);
     ResultCode readBackgrounds(const clsCSVAccess &csv, const QString &folder);
     ResultCode readNomalNames(const clsCSVAccess &csv, bool magic, const QString &folder);
     ResultCode readCard(const clsCSVAccess &csv, const QString &folder);
-
-    std::int32_t m_accessLevel = RowPicture::StrictLevel;
-    bool m_codec = false;
-    QString m_errorMessageEX;
-    DataFilePath m_path;
 };

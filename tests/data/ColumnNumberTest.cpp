@@ -37,6 +37,9 @@ TEST(ColumnNumber, Unsigned16ReadsWithALeadingZero)
         {u"１"_s, {}},
         {u"abc"_s, {}},
         {QString(400, u'9'), {}},
+        {u"0000000000000000000000032767"_s, 32767},
+        {u"32768.0"_s, {}},
+        {u"7x"_s, {}},
     };
     for (const IntCase &c : cases) {
         const std::optional<std::int16_t> got = ColumnNumber::Unsigned16(c.text);
