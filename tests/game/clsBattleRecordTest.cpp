@@ -6,8 +6,10 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <limits>
 #include <stdexcept>
+#include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
 
@@ -279,6 +281,28 @@ TEST_F(BattleRecord, BadWinPointFiles)
     clsBattleRecord unread;
     EXPECT_EQ(unread.Read_WinPoint(dir.write(u"p.csv"_s, "1,2\r\n3,4\r\n")), rcDataError)
         << "no rows to fill";
+}
+
+TEST_F(BattleRecord, SaveCutShortKeepsTheOldRecord)
+{
+    setCharacterCount(40);
+    const QString path = plain(u"1\n"_s);
+    ASSERT_EQ(record.Read(path), rcSuccess);
+    const QByteArray old = dir.read(u"BtlRec.CSV"_s);
+
+    // A file-size limit makes the write fail part-way, as a full disk would.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit limited = saved;
+    limited.rlim_cur = 1000;
+    setrlimit(RLIMIT_FSIZE, &limited);
+    const ResultCode code = record.Save(path);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, SIG_DFL);
+
+    EXPECT_EQ(code, rcWriteError);
+    EXPECT_EQ(dir.read(u"BtlRec.CSV"_s), old);
 }
 
 TEST_F(BattleRecord, SaveWithoutRowsWritesNothing)
