@@ -52,7 +52,8 @@ public:
 
     // Replaces the record. A missing file, or a coded one that fails its checksum, gives a
     // fresh record of zeros that is saved at once; a damaged file is first kept beside it as
-    // path + ".bad". A bad line ends the read with rcOtherError, keeping the rows before it.
+    // path + ".bad". An intact coded file of another version is rcVersionMismatch. A bad line
+    // ends the read with rcOtherError, keeping the rows before it.
     ResultCode Read(const QString &path);
 
     // rcOtherError, writing nothing, for a record without rows: the reader would refuse the

@@ -88,6 +88,8 @@ TEST(clsStringList, BadFilesLeaveTheListAsItWas)
     TestFolder dir;
     QByteArray damaged = coded(cp932Lines(kVersion + u"A,1\n"_s));
     damaged[5] = static_cast<char>(damaged[5] ^ 0x10);
+    QByteArray trailerDamaged = coded(cp932Lines(kVersion + u"A,1\n"_s));
+    trailerDamaged[trailerDamaged.size() - 4] ^= 0x01;
     const struct
     {
         const char *what;
@@ -100,6 +102,7 @@ TEST(clsStringList, BadFilesLeaveTheListAsItWas)
         {"other version, plain", cp932Lines(u"StrLstVer.2.00\nA,1\n"_s), rcChecksumError},
         {"other version, coded", coded(cp932Lines(u"StrLstVer.2.00\nA,1\n"_s)), rcVersionMismatch},
         {"damaged body", damaged, rcChecksumError},
+        {"damaged trailer", trailerDamaged, rcChecksumError},
     };
     for (const auto &c : cases) {
         clsStringList list;

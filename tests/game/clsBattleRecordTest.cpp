@@ -150,6 +150,7 @@ TEST_F(BattleRecord, BadInputGivesTheCodeOfItsStep)
         {"fractions round to even", rows(u"1,2.5-3.5-0.5\n"_s), rcSuccess, 1},
         {"empty parts read 0", rows(u"1,--\n"_s), rcSuccess, 1},
         {"quoted cell", rows(u"1,\"2-3-4\"\n"_s), rcSuccess, 1},
+        {"quoted cell holding a comma", rows(u"1,\"2-3-4,5\"\n"_s), rcOtherError, 1},
         {"blank line repeats the row", rows(u"4,1-1-1\n\n"_s), rcSuccess, 8},
     };
     setCharacterCount(1);
