@@ -6,10 +6,8 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <limits>
 #include <stdexcept>
-#include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
 
@@ -291,17 +289,11 @@ TEST_F(BattleRecord, SaveCutShortKeepsTheOldRecord)
     ASSERT_EQ(record.Read(path), rcSuccess);
     const QByteArray old = dir.read(u"BtlRec.CSV"_s);
 
-    // A file-size limit makes the write fail part-way, as a full disk would.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit limited = saved;
-    limited.rlim_cur = 1000;
-    setrlimit(RLIMIT_FSIZE, &limited);
-    const ResultCode code = record.Save(path);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, SIG_DFL);
-
+    ResultCode code = rcSuccess;
+    {
+        const FileSizeLimit fullDisk(1000);
+        code = record.Save(path);
+    }
     EXPECT_EQ(code, rcWriteError);
     EXPECT_EQ(dir.read(u"BtlRec.CSV"_s), old);
 }
