@@ -43,7 +43,10 @@ std::optional<QString> TextOf(QByteArrayView bytes)
     return TextCodec::fromCp932(bytes);
 }
 
-ResultCode Unframe(QByteArray bytes, QByteArrayView versionLine, QString &body, bool &coded)
+namespace {
+
+ResultCode unframe(QByteArray bytes, QByteArrayView versionLine, bool checkCodedVersion,
+                   QString &body, bool &coded)
 {
     bool isCoded = false;
     switch (matchVersion(bytes, versionLine)) {
@@ -58,13 +61,15 @@ ResultCode Unframe(QByteArray bytes, QByteArrayView versionLine, QString &body, 
         // The checksum is tested before the version: a damaged file of any version is damaged.
         if (!basCodec::DecodeAndVerify(bytes, trailer))
             return rcChecksumError;
-        switch (matchVersion(bytes, versionLine)) {
-        case Match::Whole:
-            break;
-        case Match::Differs:
-            return rcVersionMismatch;
-        case Match::RunsOut:
-            return rcOtherError;
+        if (checkCodedVersion) {
+            switch (matchVersion(bytes, versionLine)) {
+            case Match::Whole:
+                break;
+            case Match::Differs:
+                return rcVersionMismatch;
+            case Match::RunsOut:
+                return rcOtherError;
+            }
         }
         isCoded = true;
         break;
@@ -76,6 +81,19 @@ ResultCode Unframe(QByteArray bytes, QByteArrayView versionLine, QString &body, 
     body = text->mid(versionLine.size());
     coded = isCoded;
     return rcSuccess;
+}
+
+} // namespace
+
+ResultCode Unframe(QByteArray bytes, QByteArrayView versionLine, QString &body, bool &coded)
+{
+    return unframe(std::move(bytes), versionLine, true, body, coded);
+}
+
+ResultCode UnframeAnyCodedVersion(QByteArray bytes, QByteArrayView versionLine, QString &body,
+                                  bool &coded)
+{
+    return unframe(std::move(bytes), versionLine, false, body, coded);
 }
 
 ResultCode SaveBytes(const QString &path, QByteArrayView head, QByteArrayView tail)

@@ -25,6 +25,11 @@ ResultCode ReadBytes(const QString &path, QByteArray &bytes);
 // one, bytes that are not code page 932.
 ResultCode Unframe(QByteArray bytes, QByteArrayView versionLine, QString &body, bool &coded);
 
+// As Unframe, but an intact coded file is taken whatever its version line says: the battle
+// record trusts its checksum alone.
+ResultCode UnframeAnyCodedVersion(QByteArray bytes, QByteArrayView versionLine, QString &body,
+                                  bool &coded);
+
 // Writes `text` (the version line included) plain or coded. rcOtherError when the text has a
 // character code page 932 cannot hold; then rcFileOpen, rcWriteError and rcFileClose by step.
 // The old file is replaced only once the new one is complete.

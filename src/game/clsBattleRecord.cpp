@@ -235,7 +235,7 @@ ResultCode clsBattleRecord::Read(const QString &path)
 
     QString body;
     bool coded = true;
-    const ResultCode code = DataFile::Unframe(bytes, kVersionLine, body, coded);
+    const ResultCode code = DataFile::UnframeAnyCodedVersion(bytes, kVersionLine, body, coded);
     if (code == rcChecksumError) {
         // A damaged record gives way to a fresh one, but the player's old record is kept
         // beside it. Where it cannot be kept, it is not overwritten now either.
