@@ -1,0 +1,170 @@
+#include "battle/hCard.h"
+
+#include "battle/Random.h"
+#include "game/GameTables.h"
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace hCard {
+
+namespace {
+
+// floor(Rnd x n) as an index below n.
+std::size_t drawIndex(Random &random, std::size_t n)
+{
+    const auto k = static_cast<std::size_t>(random.Rnd() * static_cast<double>(n));
+    return k < n ? k : n - 1;
+}
+
+QString attackTypeName(std::int32_t atType)
+{
+    switch (atType) {
+    case 0:
+        return u"物理"_s;
+    case 1:
+        return u"魔法"_s;
+    default:
+        return {};
+    }
+}
+
+bool isCardRow(std::int16_t row)
+{
+    return row >= 1 && row <= gCardCount && static_cast<std::size_t>(row) < gCards.size();
+}
+
+CardRecord generatedCard(std::int16_t atTypPer, Random &random)
+{
+    CardRecord card;
+    card.FontSize = 9;
+    card.Color = static_cast<std::int32_t>(drawIndex(random, 3));
+    const auto t = static_cast<std::int32_t>(std::floor(random.Rnd() * 100 + 1));
+    card.AtType = t <= atTypPer ? 0 : 1;
+    const std::vector<Picture> &pictures = card.AtType == 0 ? gAbsNomalPic : gMagNomalPic;
+    // Every entry can be chosen; the draw is made even for an empty list so that the draws
+    // after it stay in step.
+    const double pictureDraw = random.Rnd();
+    if (!pictures.empty()) {
+        auto k = static_cast<std::size_t>(pictureDraw * static_cast<double>(pictures.size()));
+        card.Picture = pictures[std::min(k, pictures.size() - 1)];
+    }
+    card.HasPicture = !card.Picture.isNull();
+    card.Name = attackTypeName(card.AtType);
+    card.Number = static_cast<std::int16_t>(drawIndex(random, 10));
+    card.P = gNomalCard[static_cast<std::size_t>(card.Number)].P;
+    card.PowerText = card.Name + u'x' + QString::number(card.P[0], 'f', 1) + u'+' +
+                     QString::number(card.P[1], 'f', 0);
+    return card;
+}
+
+// (rate / 100) x (part - points + shift), left to right as the rules are written; a part that
+// is exactly 0 stays 0.
+double defended(double part, double rate, double points, double shift)
+{
+    return part == 0 ? 0 : (rate / 100) * (part - points + shift);
+}
+
+} // namespace
+
+CardRecord CardDeal(std::int16_t AtTypPer, std::int16_t DeckCount,
+                    const std::array<std::int16_t, 20> &Deck, Random &random)
+{
+    const auto decks = static_cast<std::int32_t>(std::clamp<std::int16_t>(DeckCount, 0, 20));
+    const auto r = static_cast<std::int32_t>(std::floor(random.Rnd() * 100 + 1));
+    if (r <= 3 * decks) {
+        const std::int16_t row = Deck[drawIndex(random, static_cast<std::size_t>(decks))];
+        // An entry naming no card deals a generated card instead.
+        if (isCardRow(row))
+            return gCards[static_cast<std::size_t>(row)];
+    }
+    return generatedCard(AtTypPer, random);
+}
+
+std::int16_t CardJudge(const CardRecord &A, const CardRecord &B)
+{
+    // A colour outside the table leaves the clash to the numbers.
+    auto isColor = [](std::int32_t c) {
+        return c >= 0 && c < 4;
+    };
+    if (isColor(A.Color) && isColor(B.Color)) {
+        const std::int16_t v =
+            gColorWin[static_cast<std::size_t>(A.Color)][static_cast<std::size_t>(B.Color)];
+        if (v != -1)
+            return v;
+    }
+    const int d = A.Number - B.Number;
+    if (d == 0)
+        return -1;
+    const std::int16_t larger = d > 0 ? 0 : 1;
+    // 0 beats 9.
+    return std::abs(d) == 9 ? static_cast<std::int16_t>(1 - larger) : larger;
+}
+
+std::int16_t CardDamage(const CardRecord &W, const CharRecord &WF, const CardRecord &L,
+                        const CharRecord &LF)
+{
+    double phys = 0;
+    double mag = 0;
+    if (W.Extra == kExtraDual) {
+        if (W.AtType == 0) {
+            phys = WF.Pow * W.P[0] + W.P[1];
+            mag = WF.Mag * W.P[2];
+        } else if (W.AtType == 1) {
+            phys = WF.Pow * W.P[2];
+            mag = WF.Mag * W.P[0] + W.P[1];
+        }
+    } else if (W.Extra >= kExtraNormal && W.Extra <= kExtraHeal) {
+        if (W.AtType == 0)
+            phys = WF.Pow * W.P[0] + W.P[1];
+        else if (W.AtType == 1)
+            mag = WF.Mag * W.P[0] + W.P[1];
+    }
+
+    if (W.Extra != kExtraHeal) {
+        const bool pierce = W.Extra == kExtraPierce;
+        const double dr = 100 - LF.DefPer;
+        const double mr = 100 - LF.MdefPer;
+        switch (L.Extra) {
+        case kExtraNormal:
+        case kExtraPierce:
+        case kExtraDual:
+        case kExtraHeal:
+            if (!pierce) {
+                phys = defended(phys, dr, LF.Def, 0);
+                mag = defended(mag, mr, LF.Mdef, 0);
+            }
+            break;
+        case kExtraReckless:
+            if (pierce) {
+                phys = defended(phys, 100 + L.P[3], 0, L.P[2]);
+                mag = defended(mag, 100 + L.P[3], 0, L.P[2]);
+            } else {
+                phys = defended(phys, dr + L.P[3], LF.Def, L.P[2]);
+                mag = defended(mag, mr + L.P[3], LF.Mdef, L.P[2]);
+            }
+            break;
+        case kExtraGuard:
+            if (pierce) {
+                phys = defended(phys, 100 - L.P[3], 0, -L.P[2]);
+                mag = defended(mag, 100 - L.P[3], 0, -L.P[2]);
+            } else {
+                phys = defended(phys, dr - L.P[3], LF.Def, -L.P[2]);
+                mag = defended(mag, mr - L.P[3], LF.Mdef, -L.P[2]);
+            }
+            break;
+        default:
+            break;
+        }
+    }
+
+    // A negative part lowers the other; any fraction of 0.1 or more counts as a whole point.
+    const double total = phys + mag;
+    if (!(total >= 0))
+        return 0;
+    const double result = std::floor(total + 0.9);
+    return result >= 32767 ? std::int16_t{32767} : static_cast<std::int16_t>(result);
+}
+
+} // namespace hCard

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "battle/AnimeEngine.h"
+
+#include <functional>
+
+// A clock that moves only when told, a timer that is a flag, and event processing that lets
+// time pass and delivers one timer tick.
+class FakePlatform : public AnimePlatform
+{
+public:
+    explicit FakePlatform(double start = 1000.0) : now(start) {}
+
+    void attach(AnimeEngine &engine) { m_engine = &engine; }
+
+    double Seconds() override { return now; }
+    void SetTimerEnabled(bool enabled) override
+    {
+        timerEnabled = enabled;
+        if (enabled && onStart)
+            onStart();
+    }
+    void DoEvents() override
+    {
+        ++events;
+        if (onEvents && onEvents())
+            return;
+        now += step;
+        if (timerEnabled && m_engine)
+            m_engine->timAni_Timer();
+    }
+
+    // Advances the clock and delivers one tick.
+    void tickAt(double seconds)
+    {
+        now = seconds;
+        m_engine->timAni_Timer();
+    }
+
+    double now;
+    // Time that passes with each round of event processing.
+    double step = 0.01;
+    bool timerEnabled = false;
+    int events = 0;
+    // Runs when a run starts (the timer is switched on).
+    std::function<void()> onStart;
+    // Runs at each round of event processing; true stands for "handled, no tick".
+    std::function<bool()> onEvents;
+
+private:
+    AnimeEngine *m_engine = nullptr;
+};
