@@ -2,10 +2,9 @@
 
 #include "battle/Random.h"
 #include "game/GameTables.h"
+#include "game/SharedObjects.h"
 
 #include <cmath>
-
-using namespace Qt::StringLiterals;
 
 namespace hCard {
 
@@ -16,18 +15,6 @@ std::size_t drawIndex(Random &random, std::size_t n)
 {
     const auto k = static_cast<std::size_t>(random.Rnd() * static_cast<double>(n));
     return k < n ? k : n - 1;
-}
-
-QString attackTypeName(std::int32_t atType)
-{
-    switch (atType) {
-    case 0:
-        return u"物理"_s;
-    case 1:
-        return u"魔法"_s;
-    default:
-        return {};
-    }
 }
 
 bool isCardRow(std::int16_t row)
@@ -51,7 +38,7 @@ CardRecord generatedCard(std::int16_t atTypPer, Random &random)
         card.Picture = pictures[std::min(k, pictures.size() - 1)];
     }
     card.HasPicture = !card.Picture.isNull();
-    card.Name = attackTypeName(card.AtType);
+    card.Name = gCardData().AtTypeName(card.AtType);
     card.Number = static_cast<std::int16_t>(drawIndex(random, 10));
     card.P = gNomalCard[static_cast<std::size_t>(card.Number)].P;
     card.PowerText = card.Name + u'x' + QString::number(card.P[0], 'f', 1) + u'+' +

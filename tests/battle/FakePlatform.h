@@ -27,20 +27,22 @@ public:
             return;
         now += step;
         if (timerEnabled && m_engine)
-            m_engine->timAni_Timer();
+            tick();
     }
 
     // Advances the clock and delivers one tick.
     void tickAt(double seconds)
     {
         now = seconds;
-        m_engine->timAni_Timer();
+        tick();
     }
 
     double now;
     // Time that passes with each round of event processing.
     double step = 0.01;
     bool timerEnabled = false;
+    // A tick is running.
+    bool ticking = false;
     int events = 0;
     // Runs when a run starts (the timer is switched on).
     std::function<void()> onStart;
@@ -48,5 +50,13 @@ public:
     std::function<bool()> onEvents;
 
 private:
+    void tick()
+    {
+        const bool outer = ticking;
+        ticking = true;
+        m_engine->timAni_Timer();
+        ticking = outer;
+    }
+
     AnimeEngine *m_engine = nullptr;
 };

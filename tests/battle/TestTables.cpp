@@ -1,30 +1,14 @@
 #include "TestTables.h"
 
 #include "game/GameTables.h"
+#include "game/SharedObjects.h"
 
 using namespace Qt::StringLiterals;
 
 void useCardRules()
 {
-    const double presets[10][2] = {{1.3, 4}, {1.4, 4}, {1.3, 3}, {1.2, 3}, {1.2, 2},
-                                   {1.1, 2}, {1.1, 1}, {1.0, 1}, {0.9, 0}, {1.0, 0}};
-    for (std::size_t n = 0; n < 10; ++n) {
-        gNomalCard[n] = CardRecord{};
-        gNomalCard[n].Number = -1;
-        gNomalCard[n].Color = -1;
-        gNomalCard[n].AtType = -1;
-        gNomalCard[n].FontSize = 10;
-        gNomalCard[n].P[0] = presets[n][0];
-        gNomalCard[n].P[1] = presets[n][1];
-    }
-    for (auto &row : gColorWin)
-        row.fill(-1);
-    gColorWin[0][1] = 0;
-    gColorWin[1][0] = 1;
-    gColorWin[1][2] = 0;
-    gColorWin[2][1] = 1;
-    gColorWin[2][0] = 0;
-    gColorWin[0][2] = 1;
+    // The card table object sets them when it is created.
+    gCardData();
 }
 
 Picture testPicture(int width)

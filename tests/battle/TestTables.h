@@ -4,7 +4,8 @@
 
 // Game tables for the battle tests, filled as the card and character tables fill them.
 
-// The normal-card presets and the colour table.
+// The normal-card presets and the colour table. Call it before filling other tables: the card
+// table object empties them when it is first created.
 void useCardRules();
 
 // Cards 1..count named "カード1".., each with its own picture.

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "battle/AnimeEngine.h"
+#include "battle/BattleState.h"
+
+#include <QString>
+
+#include <cstdint>
+
+class BattleScreen;
+class clsBattleRecord;
+class MusicPlayer;
+class Random;
+
+// One battle screen's battle: choosing the fighters, the pre-battle talk, dealing, the turns
+// and the end of the battle, each stage animated and waited for.
+//
+// Waiting processes window events, so the screen may close inside any wait. Close() ends the
+// battle: after that wait the engine touches nothing but its own state and returns. The engine,
+// the screen and its elements must therefore outlive every engine call on the stack (Busy()).
+class BattleEngine
+{
+public:
+    // Battles are counted in `record` and saved to its path; without one they are not counted.
+    // Without a platform every animation finishes at once.
+    BattleEngine(BattleScreen &screen, MusicPlayer &music, AnimePlatform *platform, Random &random,
+                 clsBattleRecord *record);
+
+    BattleEngine(const BattleEngine &) = delete;
+    BattleEngine &operator=(const BattleEngine &) = delete;
+
+    BattleState &State() { return m_state; }
+    const BattleState &State() const { return m_state; }
+    AnimeEngine &Anime() { return m_anime; }
+
+    // An engine call is running (it may be waiting).
+    bool Busy() const { return m_depth > 0; }
+
+    // The screen is loaded: no talk read yet, an empty board, an idle animation engine.
+    void Load();
+
+    // Assigns both fighters (-1: not chosen yet) and shows them. Throws std::out_of_range for
+    // a number that is not a row of gChars.
+    void SetChar(std::int16_t iYou, std::int16_t iEnemy);
+    // Copies character `number` into the side's fighter and shows it; -1 does nothing.
+    void ShowChar(std::int16_t side, std::int16_t number);
+
+    // Counts the use, plays the pre-battle music and talk, deals the first cards and starts the
+    // opponent's music. Throws std::out_of_range unless both fighters are chosen.
+    void StartBattle();
+
+    // A click on hand slot 0..11: raises one of the player's cards, or plays the raised one.
+    void SelectCard(std::int16_t slot);
+
+    // Empties the board and the panels.
+    void ClearScreen();
+
+    // The screen is closing: the battle stops at its next wait, the running animation is cut
+    // short and waited for.
+    void Close();
+
+private:
+    void LoadTalk(std::int16_t number);
+    void DealCards();
+    bool BattleTurn();
+    void PlayCard(std::int16_t side, std::int16_t pos);
+    std::int16_t EnemySelect();
+    void Damage(std::int16_t side, std::int16_t amount, std::int32_t kind);
+    void Recover(std::int16_t side, std::int16_t amount);
+    void DrawAnime();
+    void WinBattle();
+    void LoseBattle();
+    void EndBattle(bool won);
+
+    void Move(DisplayElement &obj, double start, double end, AniPos from, AniPos to);
+    // Runs the steps added so far; false when the screen closed meanwhile.
+    bool RunAnime();
+    void PlayMusic(const QString &file, bool repeat);
+    void ShowFloatingNumber(std::int16_t side, double start, std::int16_t amount);
+    void ShowHp(std::int16_t side);
+    bool Occupied(int slot);
+
+    BattleScreen &m_screen;
+    MusicPlayer &m_music;
+    Random &m_random;
+    clsBattleRecord *m_record;
+    AnimeEngine m_anime;
+    BattleState m_state;
+    int m_depth = 0;
+};

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "battle/BattleScreen.h"
+#include "battle/MusicPlayer.h"
+
+#include <array>
+
+// A battle screen without a window: its elements keep what they are given, so the battle runs
+// exactly as on screen. It counts the returns to the adventure screen (one per finished battle).
+class NullScreen : public BattleScreen
+{
+public:
+    DisplayElement &picCard(int slot) override { return m_slots.at(std::size_t(slot)).pic; }
+    DisplayElement &imgCard(int slot) override { return m_slots.at(std::size_t(slot)).img; }
+    DisplayElement &lblCard(int slot) override { return m_slots.at(std::size_t(slot)).name; }
+    DisplayElement &lblCardNum(int slot) override { return m_slots.at(std::size_t(slot)).num; }
+    DisplayElement &picCardF(int side) override { return m_played.at(std::size_t(side)).pic; }
+    DisplayElement &imgCardF(int side) override { return m_played.at(std::size_t(side)).img; }
+    DisplayElement &lblCardF(int side) override { return m_played.at(std::size_t(side)).name; }
+    DisplayElement &lblCardNumF(int side) override { return m_played.at(std::size_t(side)).num; }
+    DisplayElement &imgFace(int side) override { return m_faces.at(std::size_t(side)); }
+    DisplayElement &lblHp(int side) override { return m_hp.at(std::size_t(side)); }
+    DisplayElement &lblChar(int side) override { return m_sideLabels.at(std::size_t(side)); }
+    DisplayElement &lblMessage() override { return m_message; }
+    DisplayElement &picFukidashi(int index) override { return m_balloons.at(std::size_t(index)); }
+    DisplayElement &linVs(int index) override { return m_lines.at(std::size_t(index)); }
+    DisplayElement &lblVs(int index) override { return m_marks.at(std::size_t(index)); }
+    DisplayElement &picCharSelect() override { return m_select; }
+
+    float ScaleHeight() const override { return 556; }
+
+    void ClearScreen() override {}
+    void ShowChar(std::int16_t, const CharRecord &) override {}
+    void ShowTalk(std::int16_t, const QString &, const Picture &) override {}
+    void ReturnToAdventure() override { ++m_returns; }
+
+    int Returns() const { return m_returns; }
+
+private:
+    struct Card
+    {
+        PlainElement pic, img, name, num;
+    };
+
+    std::array<Card, 12> m_slots;
+    std::array<Card, 2> m_played;
+    std::array<PlainElement, 2> m_faces, m_hp, m_sideLabels;
+    std::array<PlainElement, 1> m_balloons;
+    std::array<PlainElement, 6> m_lines;
+    std::array<PlainElement, 12> m_marks;
+    PlainElement m_message, m_select;
+    int m_returns = 0;
+};
+
+// Music that is never heard.
+class SilentMusic : public MusicPlayer
+{
+public:
+    bool Stoped() override { return true; }
+    void SetRepeat(bool) override {}
+    void SetFile(const QString &) override {}
+    bool Play(const QString &) override { return false; }
+};

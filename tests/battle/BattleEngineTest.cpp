@@ -1,0 +1,449 @@
+#include "battle/BattleEngine.h"
+
+#include "FakePlatform.h"
+#include "FakeScreen.h"
+#include "ScriptedRandom.h"
+#include "TestTables.h"
+#include "game/GameTables.h"
+#include "game/SharedObjects.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct CardSpec
+{
+    const char16_t *name;
+    std::int32_t color;
+    std::int16_t number;
+    std::int32_t atType;
+    std::int32_t extra;
+    double p0;
+    double p1;
+    std::int16_t fontSize;
+};
+
+// Cards 1..12; card n's picture is n + 100 wide, colour c's background c + 60.
+const CardSpec kCards[] = {
+    {u"斬撃", 0, 5, 0, 0, 1, 2, 9}, {u"氷槍", 1, 3, 1, 0, 1, 0, 10},
+    {u"白刃", 3, 4, 0, 0, 1, 0, 9}, {u"拳", 0, 6, 0, 0, 1, 0, 9},
+    {u"雷", 2, 2, 1, 0, 1, 0, 9},   {u"癒し", 2, 7, 1, 5, 1, 0, 9},
+    {u"影", 0, 0, 0, 0, 1, 0, 9},   {u"貫き", 0, 8, 0, 3, 1, 3, 9},
+    {u"水", 1, 0, 1, 0, 1, 0, 9},   {u"終", 0, 9, 0, 0, 1, 0, 9},
+    {u"盾", 1, 1, 0, 0, 1, 0, 9},   {u"豪撃", 3, 9, 0, 0, 10, 0, 9},
+};
+
+const CardSpec &spec(int card)
+{
+    return kCards[card - 1];
+}
+
+CharRecord makeFighter(std::int16_t id, const QString &name, std::int16_t hp, std::int16_t pow,
+                       std::int16_t def, std::int16_t mag, const QString &music, int face)
+{
+    CharRecord f;
+    f.ID = id;
+    f.Name = name;
+    f.Hp = hp;
+    f.Pow = pow;
+    f.Def = def;
+    f.Mag = mag;
+    f.AtTypPer = 50;
+    f.DeckCount = 20;
+    for (std::size_t k = 0; k < 20; ++k)
+        f.Deck[k] = static_cast<std::int16_t>(k < 12 ? k + 1 : k - 11);
+    f.MusicFile = music;
+    f.Picture = testPicture(face);
+    f.HasPicture = true;
+    return f;
+}
+
+class BattleEngineTest : public testing::Test
+{
+protected:
+    BattleEngineTest()
+    {
+        useCardRules();
+        clearGameTables();
+        for (std::size_t c = 0; c < 4; ++c)
+            gCardBG[c] = testPicture(60 + static_cast<int>(c));
+        gCards.assign(1, CardRecord{});
+        for (int n = 1; n <= 12; ++n) {
+            CardRecord card;
+            card.ID = static_cast<std::int16_t>(n);
+            card.Name = QString::fromUtf16(spec(n).name);
+            card.Color = spec(n).color;
+            card.Number = spec(n).number;
+            card.AtType = spec(n).atType;
+            card.Extra = spec(n).extra;
+            card.P[0] = spec(n).p0;
+            card.P[1] = spec(n).p1;
+            card.FontSize = spec(n).fontSize;
+            card.Picture = testPicture(100 + n);
+            gCards.push_back(card);
+        }
+        gCardCount = 12;
+        // Alice's ID field names Bob's row, as a hand-edited file may: her healing must still
+        // stop at her own maximum.
+        gChars = {CharRecord{},
+                  makeFighter(2, u"アリス"_s, 30, 10, 0, 10, u"music\\alice.mid"_s, 51),
+                  makeFighter(2, u"ボブ"_s, 25, 6, 2, 4, u"music\\bob.mid"_s, 52)};
+        gCharCount = 2;
+
+        gAppPath = dir.folder();
+        dir.writeText(u"Vs.CSV"_s, u"StrLstVer.1.00\nMusVsTalk,talk.mid\nMusWin,win.mid\n"
+                                   u"MusLose,\nVs0102,0A-x-1B\n"_s);
+        dir.writeText(u"mes/VsMes01.CSV"_s, u"StrLstVer.1.00\nA,こんにちは\n"_s);
+        dir.writeText(u"mes/VsMes02.CSV"_s, u"StrLstVer.1.00\nB,負けないよ\n"_s);
+        dir.write(u"BtlPoint.CSV"_s, "0,3\r\n2,0\r\n");
+        gStrList().RemoveAll();
+        EXPECT_EQ(gStrList().Read(dir.path(u"Vs.CSV"_s), clsStringList::AppendToList), rcSuccess);
+        EXPECT_EQ(gBtlRec().Read(dir.path(u"BtlRec.CSV"_s)), rcSuccess);
+        EXPECT_EQ(gBtlRec().Read_WinPoint(dir.path(u"BtlPoint.CSV"_s)), rcSuccess);
+
+        log.muted = &platform.ticking;
+        platform.attach(engine.Anime());
+        platform.onStart = [this] {
+            ++runs;
+            log.add(u"Run"_s);
+            for (const tAniStep &step : engine.Anime().AniStep())
+                log.add(u"  "_s + describeStep(step));
+        };
+        engine.Load();
+        engine.State().bActive = true;
+        log.take();
+    }
+
+    ~BattleEngineTest() override
+    {
+        gStrList().RemoveAll();
+        clearGameTables();
+    }
+
+    // Draws that deal the given cards from the fighters' decks (rows 1..12 at entries 0..11).
+    void deal(std::initializer_list<int> cards)
+    {
+        for (int card : cards)
+            random.add({0.0, (card - 0.5) / 20});
+    }
+    // The draw that makes the computer start looking at position q.
+    void enemyFrom(int q) { random.add({(q + 0.5) / 6}); }
+
+    void play(std::int16_t slot)
+    {
+        engine.SelectCard(slot);
+        engine.SelectCard(slot);
+    }
+
+    TestFolder dir;
+    RequestLog log;
+    FakeScreen screen{log};
+    FakeMusic music{log};
+    FakePlatform platform;
+    ScriptedRandom random;
+    BattleEngine engine{screen, music, &platform, random, &gBtlRec()};
+    int runs = 0;
+};
+
+QString pos(double left, double top)
+{
+    return u'(' + QString::number(left) + u',' + QString::number(top) + u')';
+}
+
+QStringList dealLines(int slot, int card)
+{
+    const QString s = u'(' + QString::number(slot) + u')';
+    return {u"picCard"_s + s + u".Tag="_s + QString::number(spec(card).atType),
+            u"picCard"_s + s + u".Picture="_s + QString::number(60 + spec(card).color),
+            u"imgCard"_s + s + u".Picture="_s + QString::number(100 + card),
+            u"lblCard"_s + s + u".FontSize="_s + QString::number(spec(card).fontSize),
+            u"lblCard"_s + s + u".Caption="_s + QString::fromUtf16(spec(card).name),
+            u"lblCardNum"_s + s + u".Caption="_s + QString::number(spec(card).number)};
+}
+
+// Cards `cards` dealt into `places` in order, then the run that slides them in.
+QStringList dealt(std::initializer_list<int> places, std::initializer_list<int> cards)
+{
+    QStringList lines;
+    auto card = cards.begin();
+    for (int slot : places)
+        lines += dealLines(slot, *card++);
+    lines += u"Run"_s;
+    for (int slot : places) {
+        const int p = slot % 6;
+        const double left = 8 + 96 * p;
+        const double top = slot < 6 ? 392 : 8;
+        const double from = slot < 6 ? top + 158 : top - 158;
+        lines += u"  picCard("_s + QString::number(slot) + u") "_s +
+                 QString::number(p * 0.07, 'f', 2) + u'-' +
+                 QString::number(p * 0.07 + 0.2, 'f', 2) + u' ' + pos(left, from) + u"->"_s +
+                 pos(left, top);
+    }
+    return lines;
+}
+
+// The two clicks on player slot `slot`, up to the run that plays both cards.
+QStringList played(int slot, int enemySlot, bool cardsShown)
+{
+    QStringList lines{u"picCard("_s + QString::number(slot) + u").Move("_s +
+                      QString::number(8 + 96 * slot) + u",384)"_s};
+    if (cardsShown)
+        lines += {u"picCardF(0).Visible=1"_s, u"picCardF(1).Visible=1"_s};
+    lines += {u"lblChar(0).Visible=1"_s, u"lblChar(1).Visible=1"_s};
+    for (int i = 0; i < 6; ++i)
+        lines += {u"linVs(%1).Visible=0"_s.arg(i), u"lblVs(%1).Visible=0"_s.arg(i),
+                  u"lblVs(%1).Visible=0"_s.arg(i + 6)};
+    lines +=
+        {u"Run"_s, u"  picCard(%1) 0.00-0.15 (%2,384)->(160,224)"_s.arg(slot).arg(8 + 96 * slot),
+         u"  picCard(%1) 0.00-0.15 (%2,8)->(344,176)"_s.arg(enemySlot).arg(8 +
+                                                                           96 * (enemySlot - 6))};
+    return lines;
+}
+
+// Both played cards move beside the board and leave the hands.
+QStringList cleared(int slot, int card, int enemySlot, int enemyCard)
+{
+    QStringList lines;
+    const int cards[2] = {card, enemyCard};
+    for (int side = 0; side < 2; ++side) {
+        const CardSpec &c = spec(cards[side]);
+        lines += {u"picCardF(%1).Picture=%2"_s.arg(side).arg(60 + c.color),
+                  u"imgCardF(%1).Picture=%2"_s.arg(side).arg(100 + cards[side]),
+                  u"lblCardF(%1).FontSize=%2"_s.arg(side).arg(c.fontSize),
+                  u"lblCardF(%1).Caption=%2"_s.arg(side).arg(QString::fromUtf16(c.name)),
+                  u"lblCardNumF(%1).Caption=%2"_s.arg(side).arg(c.number),
+                  u"picCardF(%1).Visible=1"_s.arg(side)};
+    }
+    lines += {u"picCard(%1).Visible=0"_s.arg(slot), u"picCard(%1).Visible=0"_s.arg(enemySlot)};
+    return lines;
+}
+
+QStringList clearScreenLines()
+{
+    QStringList lines;
+    for (int slot = 0; slot < 12; ++slot)
+        lines += u"picCard(%1).Visible=0"_s.arg(slot);
+    for (int side = 0; side < 2; ++side)
+        lines += {u"lblChar(%1).Visible=0"_s.arg(side), u"picCardF(%1).Visible=0"_s.arg(side)};
+    lines += u"ClearScreen()"_s;
+    return lines;
+}
+
+void expectLines(const QStringList &actual, const QStringList &expected, const char *stage)
+{
+    const qsizetype n = std::min(actual.size(), expected.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        if (actual[i] != expected[i]) {
+            ADD_FAILURE() << stage << ", line " << i << ": got \"" << actual[i].toStdString()
+                          << "\", expected \"" << expected[i].toStdString() << '"';
+            return;
+        }
+    }
+    EXPECT_EQ(actual.size(), expected.size())
+        << stage << ": " << (actual.size() > n ? "extra" : "missing") << " line \""
+        << (actual.size() > n ? actual[n] : expected[n]).toStdString() << '"';
+}
+
+TEST_F(BattleEngineTest, WholeBattleWonThenOneLost)
+{
+    engine.SetChar(1, 2);
+    expectLines(log.take(), {u"ShowChar(0,アリス,hp=30)"_s, u"ShowChar(1,ボブ,hp=25)"_s},
+                "characters");
+
+    // Player: 斬撃 白刃 雷 癒し 貫き 終; computer: 氷槍 拳 雷 影 水 盾.
+    deal({1, 3, 5, 6, 8, 10, 2, 4, 5, 7, 9, 11});
+    engine.StartBattle();
+    QStringList start = {
+        u"picCharSelect.Visible=0"_s,
+        u"Music.Stoped()"_s,
+        u"Music.SetRepeat(0)"_s,
+        u"Music.SetFile("_s + dir.folder() + u"talk.mid)"_s,
+        u"Music.Play()"_s,
+        // The script "0A-x-1B" is 7 long: every line stays 0.2 + 0.6 + 0.49 s; "x" names no
+        // speaker.
+        u"ShowTalk(0,A,face=51)"_s,
+        u"Run"_s,
+        u"  picFukidashi(0) 0.00-0.20 (196,556)->(196,456)"_s,
+        u"  picFukidashi(0) 1.29-1.49 (196,456)->(196,556)"_s,
+        u"  picFukidashi(0) 1.59-1.60 (196,556)->(196,556)"_s,
+        u"ShowTalk(1,B,face=52)"_s,
+        u"Run"_s,
+        u"  picFukidashi(0) 0.00-0.20 (196,-68)->(196,32)"_s,
+        u"  picFukidashi(0) 1.29-1.49 (196,32)->(196,-68)"_s,
+        u"  picFukidashi(0) 1.59-1.60 (196,-68)->(196,-68)"_s,
+    };
+    start += dealt({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, {1, 3, 5, 6, 8, 10, 2, 4, 5, 7, 9, 11});
+    start += {u"Music.SetRepeat(1)"_s, u"Music.SetFile("_s + dir.folder() + u"music/bob.mid)"_s,
+              u"Music.Play()"_s};
+    expectLines(log.take(), start, "start");
+    EXPECT_EQ(gBtlRec().UseChr(1), 1);
+    EXPECT_EQ(engine.State().Phase, kPhaseWaiting);
+    EXPECT_EQ(engine.State().DealCount, 1);
+
+    // Red beats blue: 10 x 1 + 2 = 12 against defence 2.
+    enemyFrom(0);
+    play(0);
+    QStringList turn = played(0, 6, false);
+    turn += {u"lblHp(1).ForeColor=ff0000"_s,
+             u"lblHp(1).Caption=-10"_s,
+             u"lblMessage.Visible=0"_s,
+             u"lblMessage.Caption=10"_s,
+             u"Run"_s,
+             u"  picCard(0) 0.20-0.25 (160,224)->(252,200)"_s,
+             u"  picCard(0) 0.25-0.45 (252,200)->(160,224)"_s,
+             u"  imgFace(1) 0.25-0.50 (720,24)->(600,24)"_s,
+             u"  lblMessage 0.25-0.35 (286,248)->(286,248)"_s,
+             u"  lblMessage 0.65-0.90 (286,248)->(600,24)"_s,
+             u"lblMessage.Visible=0"_s,
+             u"lblHp(1).ForeColor=ffffff"_s,
+             u"lblHp(1).Caption=15"_s};
+    turn += cleared(0, 1, 6, 2);
+    expectLines(log.take(), turn, "turn 1: damage to the computer");
+
+    // White leaves it to the numbers: the computer's 6 beats 4 and hits for 6.
+    enemyFrom(1);
+    play(1);
+    turn = played(1, 7, true);
+    turn += {u"lblHp(0).ForeColor=ff0000"_s,
+             u"lblHp(0).Caption=-6"_s,
+             u"lblMessage.Visible=0"_s,
+             u"lblMessage.Caption=6"_s,
+             u"Run"_s,
+             u"  picCard(7) 0.20-0.25 (344,176)->(252,200)"_s,
+             u"  picCard(7) 0.25-0.45 (252,200)->(344,176)"_s,
+             u"  imgFace(0) 0.25-0.50 (720,448)->(600,448)"_s,
+             u"  lblMessage 0.25-0.35 (291,248)->(291,248)"_s,
+             u"  lblMessage 0.65-0.90 (291,248)->(600,432)"_s,
+             u"lblMessage.Visible=0"_s,
+             u"lblHp(0).ForeColor=ffffff"_s,
+             u"lblHp(0).Caption=24"_s};
+    turn += cleared(1, 3, 7, 4);
+    expectLines(log.take(), turn, "turn 2: damage to the player");
+
+    // Yellow 2 against yellow 2.
+    enemyFrom(2);
+    play(2);
+    turn = played(2, 8, true);
+    turn += {u"Run"_s, u"  picCard(2) 0.10-0.30 (164,224)->(156,224)"_s,
+             u"  picCard(8) 0.10-0.30 (340,176)->(348,176)"_s};
+    turn += cleared(2, 5, 8, 5);
+    expectLines(log.take(), turn, "turn 3: draw");
+
+    // Yellow beats red; the healing of 10 stops at Alice's 30.
+    enemyFrom(3);
+    play(3);
+    turn = played(3, 9, true);
+    turn += {u"lblHp(0).ForeColor=00ff01"_s,
+             u"lblHp(0).Caption=10"_s,
+             u"lblMessage.Visible=0"_s,
+             u"lblMessage.ForeColor=00ff01"_s,
+             u"lblMessage.Caption=10"_s,
+             u"Run"_s,
+             u"  lblMessage 0.10-0.35 (286,248)->(286,248)"_s,
+             u"  lblMessage 0.65-0.90 (286,248)->(600,432)"_s,
+             u"lblMessage.Visible=0"_s,
+             u"lblMessage.ForeColor=ff0000"_s,
+             u"lblHp(0).ForeColor=ffffff"_s,
+             u"lblHp(0).Caption=30"_s};
+    turn += cleared(3, 6, 9, 7);
+    expectLines(log.take(), turn, "turn 4: healing");
+
+    // The computer starts at 0 and finds its first card at 4. The piercing 13 ignores the
+    // defence; the card flies through the defender's place and back. Then both rows refill.
+    enemyFrom(0);
+    deal({11, 12, 1, 2, 3, 1, 2, 3, 4, 5});
+    play(4);
+    turn = played(4, 10, true);
+    turn += {u"lblHp(1).ForeColor=ff0000"_s,
+             u"lblHp(1).Caption=-13"_s,
+             u"lblMessage.Visible=0"_s,
+             u"lblMessage.Caption=13"_s,
+             u"Run"_s,
+             u"  picCard(4) 0.17-0.26 (160,224)->(466.667,144)"_s,
+             u"  picCard(4) 0.53-0.60 (466.667,144)->(160,224)"_s,
+             u"  imgFace(1) 0.53-0.54 (720,24)->(600,24)"_s,
+             u"  lblMessage 0.25-0.35 (286,248)->(286,248)"_s,
+             u"  lblMessage 0.65-0.90 (286,248)->(600,24)"_s,
+             u"lblMessage.Visible=0"_s,
+             u"lblHp(1).ForeColor=ffffff"_s,
+             u"lblHp(1).Caption=2"_s};
+    turn += cleared(4, 8, 10, 9);
+    turn += dealt({0, 1, 2, 3, 4, 6, 7, 8, 9, 10}, {11, 12, 1, 2, 3, 1, 2, 3, 4, 5});
+    expectLines(log.take(), turn, "turn 5: piercing and the refill");
+    EXPECT_EQ(engine.State().DealCount, 2);
+
+    // Red 9 against red 5: 10 - 2 = 8 takes the computer's last 2 hit points.
+    enemyFrom(0);
+    play(5);
+    turn = played(5, 6, true);
+    turn += {u"lblHp(1).ForeColor=ff0000"_s,
+             u"lblHp(1).Caption=-8"_s,
+             u"lblMessage.Visible=0"_s,
+             u"lblMessage.Caption=8"_s,
+             u"Run"_s,
+             u"  picCard(5) 0.20-0.25 (160,224)->(252,200)"_s,
+             u"  picCard(5) 0.25-0.45 (252,200)->(160,224)"_s,
+             u"  imgFace(1) 0.25-0.50 (720,24)->(600,24)"_s,
+             u"  lblMessage 0.25-0.35 (291,248)->(291,248)"_s,
+             u"  lblMessage 0.65-0.90 (291,248)->(600,24)"_s,
+             u"lblMessage.Visible=0"_s,
+             u"lblHp(1).ForeColor=ffffff"_s,
+             u"lblHp(1).Caption=0"_s};
+    turn += cleared(5, 10, 6, 1);
+    turn += clearScreenLines();
+    turn += {u"Music.Stoped()"_s,
+             u"Music.SetRepeat(0)"_s,
+             u"Music.SetFile("_s + dir.folder() + u"win.mid)"_s,
+             u"Music.Play()"_s,
+             u"lblMessage.Caption=Ｙｏｕ  Ｗｉｎ"_s,
+             u"Run"_s,
+             u"  lblMessage 0.00-4.00 (592,248)->(-80,248)"_s,
+             u"lblMessage.Visible=0"_s,
+             u"picCharSelect.Visible=1"_s,
+             u"ReturnToAdventure()"_s,
+             u"lblCardF(0).Caption="_s,
+             u"lblCardF(1).Caption="_s};
+    expectLines(log.take(), turn, "turn 6: victory");
+    EXPECT_EQ(engine.State().Phase, kPhaseWaiting);
+    EXPECT_EQ(gBtlRec().Win(1, 2), 1);
+    EXPECT_EQ(gBtlRec().Point(1, 2), 3);
+    EXPECT_EQ(random.left(), 0u);
+
+    // The second battle starts from full hit points; the talk files are not read again.
+    dir.writeText(u"mes/VsMes01.CSV"_s, u"StrLstVer.1.00\nZ,また\n"_s);
+    engine.SetChar(1, 2);
+    deal({3, 3, 3, 3, 3, 3, 12, 2, 2, 2, 2, 2});
+    engine.StartBattle();
+    EXPECT_TRUE(log.take().contains(u"ShowTalk(0,A,face=51)"_s));
+    EXPECT_EQ(gStrList().Index(u"Z"), -1);
+    EXPECT_EQ(engine.State().DealCount, 1);
+
+    // White 9 beats white 4 and hits for 6 x 10 = 60; an empty defeat music is silence.
+    enemyFrom(0);
+    play(0);
+    QStringList lines = log.take();
+    const qsizetype end = lines.indexOf(u"ClearScreen()"_s);
+    ASSERT_GE(end, 0);
+    EXPECT_TRUE(lines.contains(u"lblHp(0).Caption=0"_s));
+    expectLines(lines.mid(end + 1),
+                {u"Music.Stoped()"_s, u"lblMessage.Caption=Ｙｏｕ  Ｌｏｓｅ"_s, u"Run"_s,
+                 u"  lblMessage 0.00-4.00 (592,248)->(-90,248)"_s, u"lblMessage.Visible=0"_s,
+                 u"picCharSelect.Visible=1"_s, u"ReturnToAdventure()"_s, u"lblCardF(0).Caption="_s,
+                 u"lblCardF(1).Caption="_s},
+                "defeat");
+    EXPECT_EQ(random.left(), 0u);
+
+    // Every count reached the file.
+    clsBattleRecord saved;
+    ASSERT_EQ(saved.Read(dir.path(u"BtlRec.CSV"_s)), rcSuccess);
+    EXPECT_EQ(saved.UseChr(1), 2);
+    EXPECT_EQ(saved.Win(1, 2), 1);
+    EXPECT_EQ(saved.Point(1, 2), 3);
+    EXPECT_EQ(saved.Lose(1, 2), 1);
+    EXPECT_EQ(saved.UseChr(2), 0);
+}
+
+} // namespace
