@@ -446,4 +446,212 @@ TEST_F(BattleEngineTest, WholeBattleWonThenOneLost)
     EXPECT_EQ(saved.UseChr(2), 0);
 }
 
+// Closing the screen at any wait of a battle (in the wait itself or inside the tick's event
+// processing) ends the battle there: nothing touches the screen or the music afterwards, the hit
+// points stay, and the record is not written again.
+class BattleCloseTest : public BattleEngineTest,
+                        public testing::WithParamInterface<std::tuple<int, int>>
+{};
+
+TEST_P(BattleCloseTest, CloseAtAnyWaitEndsTheBattleThere)
+{
+    const auto [closeRun, closeEvent] = GetParam();
+    QByteArray recordAtClose;
+    std::array<std::int16_t, 2> hpAtClose{};
+    int events = 0;
+    platform.onEvents = [&] {
+        if (runs != closeRun || log.destroyed || ++events != closeEvent)
+            return false;
+        engine.Close();
+        EXPECT_FALSE(engine.Anime().bAnimating());
+        recordAtClose = dir.read(u"BtlRec.CSV"_s);
+        hpAtClose = {engine.State().VsChar[0].Hp, engine.State().VsChar[1].Hp};
+        log.destroyed = true;
+        return true;
+    };
+
+    engine.SetChar(1, 2);
+    deal({1, 3, 5, 6, 8, 10, 2, 4, 5, 7, 9, 11});
+    engine.StartBattle();
+    for (int q : {0, 1, 2, 3, 0})
+        enemyFrom(q);
+    deal({11, 12, 1, 2, 3, 1, 2, 3, 4, 5});
+    enemyFrom(0);
+    for (std::int16_t slot = 0; slot < 6; ++slot)
+        play(slot);
+
+    ASSERT_TRUE(log.destroyed) << "the battle has no run " << closeRun;
+    EXPECT_FALSE(engine.Busy());
+    EXPECT_FALSE(engine.State().bActive);
+    EXPECT_EQ(dir.read(u"BtlRec.CSV"_s), recordAtClose);
+    EXPECT_EQ(engine.State().VsChar[0].Hp, hpAtClose[0]);
+    EXPECT_EQ(engine.State().VsChar[1].Hp, hpAtClose[1]);
+}
+
+// The won battle above has 17 runs: two talk lines, the deal, two per turn, the refill and the
+// final message.
+INSTANTIATE_TEST_SUITE_P(EveryWait, BattleCloseTest,
+                         testing::Combine(testing::Range(1, 18), testing::Values(1, 2)));
+
+// Puts cards into the hands and shows their slots, as a deal would.
+class BattleTurnTest : public BattleEngineTest
+{
+protected:
+    BattleTurnTest()
+    {
+        engine.SetChar(1, 2);
+        engine.State().Phase = kPhaseWaiting;
+    }
+
+    void put(int slot, int card)
+    {
+        engine.State()
+            .Hand[static_cast<std::size_t>(slot / 6)][static_cast<std::size_t>(slot % 6)] =
+            gCards[static_cast<std::size_t>(card)];
+        screen.picCard(slot).setVisible(true);
+        screen.picCard(slot).Move(CardPos[static_cast<std::size_t>(slot)].Left,
+                                  CardPos[static_cast<std::size_t>(slot)].Top);
+    }
+};
+
+TEST_F(BattleTurnTest, ComputerTakesTheFirstCardRightOfItsRandomStart)
+{
+    const struct
+    {
+        int start;
+        std::int16_t position;
+    } cases[] = {{5, 1}, {0, 1}, {1, 1}, {2, 4}, {3, 4}, {4, 4}};
+    // Yellow 2 against yellow 2 every time: a draw changes nothing else.
+    for (int slot : {1, 2})
+        put(slot, 5);
+    for (const auto &c : cases) {
+        put(0, 5);
+        put(7, 5);
+        put(10, 5);
+        enemyFrom(c.start);
+        play(0);
+        EXPECT_EQ(engine.State().PlayPos[1], c.position) << "start " << c.start;
+        EXPECT_EQ(engine.State().Phase, kPhaseWaiting);
+    }
+    EXPECT_EQ(random.left(), 0u);
+}
+
+TEST_F(BattleTurnTest, TurnDoesNotStartWithoutAComputerCard)
+{
+    put(0, 1);
+    put(1, 1);
+    engine.SelectCard(0);
+    log.take();
+    enemyFrom(3);
+    engine.SelectCard(0);
+    EXPECT_FALSE(log.take().contains(u"Run"_s));
+    EXPECT_EQ(engine.State().Phase, kPhaseWaiting);
+    EXPECT_EQ(engine.State().SelPos, 0);
+    EXPECT_TRUE(screen.picCard(0).Visible());
+    EXPECT_EQ(random.left(), 0u);
+}
+
+TEST_F(BattleTurnTest, ClicksRaiseAndPlayOnlyThePlayersCards)
+{
+    for (int slot : {0, 1, 2, 6, 7})
+        put(slot, 5);
+    log.take();
+    engine.SelectCard(7);
+    engine.SelectCard(3);
+    EXPECT_TRUE(log.take().isEmpty());
+    EXPECT_THROW(engine.SelectCard(12), std::out_of_range);
+    EXPECT_THROW(engine.SelectCard(-1), std::out_of_range);
+
+    engine.SelectCard(0);
+    engine.SelectCard(1);
+    expectLines(
+        log.take(),
+        {u"picCard(0).Move(8,384)"_s, u"picCard(0).Move(8,392)"_s, u"picCard(1).Move(104,384)"_s},
+        "raising");
+    EXPECT_EQ(engine.State().SelPos, 1);
+
+    // A click while the cards move is refused.
+    platform.onEvents = [&] {
+        engine.SelectCard(2);
+        return false;
+    };
+    enemyFrom(0);
+    engine.SelectCard(1);
+    EXPECT_FALSE(log.take().contains(u"picCard(2).Move(200,384)"_s));
+    EXPECT_EQ(engine.State().SelPos, -1);
+    EXPECT_EQ(engine.State().InfoPos, -1);
+}
+
+TEST_F(BattleTurnTest, WinningCardOfAnUnknownEffectDealsNothing)
+{
+    gCards[1].Extra = 7;
+    for (int slot : {0, 1, 2})
+        put(slot, 1);
+    for (int slot : {6, 7})
+        put(slot, 2);
+    enemyFrom(0);
+    play(0);
+    const QStringList lines = log.take();
+    EXPECT_FALSE(lines.filter(u"lblHp"_s).size());
+    EXPECT_TRUE(lines.contains(u"picCard(6).Visible=0"_s));
+    EXPECT_EQ(engine.State().VsChar[0].Hp, 30);
+    EXPECT_EQ(engine.State().VsChar[1].Hp, 25);
+}
+
+TEST_F(BattleTurnTest, OneHitPointLeftKeepsTheBattleGoing)
+{
+    engine.State().VsChar[1].Hp = 11;
+    // 10 x 1 + 2 = 12, less the computer's defence 2: 10 of its 11.
+    for (int slot : {0, 1, 2})
+        put(slot, 1);
+    for (int slot : {6, 7})
+        put(slot, 2);
+    enemyFrom(0);
+    play(0);
+    EXPECT_EQ(engine.State().VsChar[1].Hp, 1);
+    EXPECT_FALSE(log.take().contains(u"ClearScreen()"_s));
+    EXPECT_EQ(engine.State().Phase, kPhaseWaiting);
+}
+
+TEST_F(BattleEngineTest, WithoutMusicOrTalkTheBattleStartsWithTheDeal)
+{
+    gStrList().RemoveAll();
+    engine.SetChar(2, 1);
+    log.take();
+    deal({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1});
+    engine.StartBattle();
+    const QStringList lines = log.take();
+    ASSERT_GE(lines.size(), 3);
+    EXPECT_EQ(lines[0], u"picCharSelect.Visible=0"_s);
+    EXPECT_EQ(lines[1], u"Music.Stoped()"_s);
+    EXPECT_EQ(lines[2], u"picCard(0).Tag=0"_s);
+    EXPECT_TRUE(lines.contains(u"Music.SetFile("_s + dir.folder() + u"music/alice.mid)"_s));
+    EXPECT_EQ(gBtlRec().UseChr(2), 1);
+}
+
+TEST_F(BattleEngineTest, TalkKeyAndFileUseTwoDigitNumbers)
+{
+    gChars.resize(13, gChars[2]);
+    gCharCount = 12;
+    engine.Load();
+    dir.writeText(u"mes/VsMes12.CSV"_s, u"StrLstVer.1.00\nT12,やあ\n"_s);
+    gStrList().setItem(u"Vs0112"_s, u"1T12"_s);
+    engine.SetChar(1, 12);
+    deal({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1});
+    engine.StartBattle();
+    EXPECT_TRUE(log.take().contains(u"ShowTalk(1,T12,face=52)"_s));
+    EXPECT_GE(gStrList().Index(u"T12"), 0);
+}
+
+TEST_F(BattleEngineTest, CharactersMustBeRowsOfTheTable)
+{
+    EXPECT_THROW(engine.SetChar(1, 3), std::out_of_range);
+    EXPECT_THROW(engine.SetChar(-2, 1), std::out_of_range);
+    EXPECT_THROW(engine.StartBattle(), std::out_of_range);
+    engine.SetChar(1, -1);
+    EXPECT_EQ(engine.State().VsChr[1], -1);
+    EXPECT_THROW(engine.StartBattle(), std::out_of_range);
+    EXPECT_FALSE(engine.Busy());
+}
+
 } // namespace
