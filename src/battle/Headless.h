@@ -5,8 +5,41 @@
 
 #include <array>
 
-// A battle screen without a window: its elements keep what they are given, so the battle runs
-// exactly as on screen. It counts the returns to the adventure screen (one per finished battle).
+// An element of a screen that shows nothing: it keeps its place, visibility and size, which
+// the battle reads back, and lets texts, colours and pictures go.
+class NullElement : public DisplayElement
+{
+public:
+    float Left() const override { return m_left; }
+    float Top() const override { return m_top; }
+    void Move(float left, float top) override
+    {
+        m_left = left;
+        m_top = top;
+    }
+    bool Visible() const override { return m_visible; }
+    void setVisible(bool visible) override { m_visible = visible; }
+    float Width() const override { return 0; }
+    float Height() const override { return 0; }
+    QString Caption() const override { return {}; }
+    void setCaption(const QString &) override {}
+    QRgb ForeColor() const override { return 0; }
+    void setForeColor(QRgb) override {}
+    ::Picture Picture() const override { return {}; }
+    void setPicture(const ::Picture &) override {}
+    float FontSize() const override { return 0; }
+    void setFontSize(float) override {}
+    void setTag(const QString &) override {}
+
+private:
+    float m_left = 0;
+    float m_top = 0;
+    bool m_visible = false;
+};
+
+// A battle screen without a window. The battle runs on it exactly as on screen, since it reads
+// back only places and visibility. It counts the returns to the adventure screen (one per
+// finished battle).
 class NullScreen : public BattleScreen
 {
 public:
@@ -39,16 +72,16 @@ public:
 private:
     struct Card
     {
-        PlainElement pic, img, name, num;
+        NullElement pic, img, name, num;
     };
 
     std::array<Card, 12> m_slots;
     std::array<Card, 2> m_played;
-    std::array<PlainElement, 2> m_faces, m_hp, m_sideLabels;
-    std::array<PlainElement, 1> m_balloons;
-    std::array<PlainElement, 6> m_lines;
-    std::array<PlainElement, 12> m_marks;
-    PlainElement m_message, m_select;
+    std::array<NullElement, 2> m_faces, m_hp, m_sideLabels;
+    std::array<NullElement, 1> m_balloons;
+    std::array<NullElement, 6> m_lines;
+    std::array<NullElement, 12> m_marks;
+    NullElement m_message, m_select;
     int m_returns = 0;
 };
 

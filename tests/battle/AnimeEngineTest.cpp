@@ -1,7 +1,7 @@
 #include "battle/AnimeEngine.h"
 
 #include "FakePlatform.h"
-#include "battle/DisplayElement.h"
+#include "PlainElement.h"
 
 #include <gtest/gtest.h>
 

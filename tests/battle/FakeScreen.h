@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PlainElement.h"
 #include "battle/BattleScreen.h"
 #include "battle/MusicPlayer.h"
 
