@@ -69,6 +69,11 @@ BattleEngine::BattleEngine(BattleScreen &screen, MusicPlayer &music, AnimePlatfo
     : m_screen(screen), m_music(music), m_random(random), m_record(record), m_anime(platform)
 {}
 
+QString BattleEngine::Version()
+{
+    return u"ｶｰﾄﾞﾊﾞﾄﾙｼｽﾃﾑ Ver. 0.13 開発中"_s;
+}
+
 void BattleEngine::Load()
 {
     m_state.bMesLoaded.assign(static_cast<std::size_t>(std::max(gCharCount, 0)) + 1, false);

@@ -29,6 +29,9 @@ public:
     BattleEngine(const BattleEngine &) = delete;
     BattleEngine &operator=(const BattleEngine &) = delete;
 
+    // The battle screen's version text, shown in its caption and in the version box.
+    static QString Version();
+
     BattleState &State() { return m_state; }
     const BattleState &State() const { return m_state; }
     AnimeEngine &Anime() { return m_anime; }

@@ -43,21 +43,21 @@ private:
 class NullScreen : public BattleScreen
 {
 public:
-    DisplayElement &picCard(int slot) override { return m_slots.at(std::size_t(slot)).pic; }
-    DisplayElement &imgCard(int slot) override { return m_slots.at(std::size_t(slot)).img; }
-    DisplayElement &lblCard(int slot) override { return m_slots.at(std::size_t(slot)).name; }
-    DisplayElement &lblCardNum(int slot) override { return m_slots.at(std::size_t(slot)).num; }
-    DisplayElement &picCardF(int side) override { return m_played.at(std::size_t(side)).pic; }
-    DisplayElement &imgCardF(int side) override { return m_played.at(std::size_t(side)).img; }
-    DisplayElement &lblCardF(int side) override { return m_played.at(std::size_t(side)).name; }
-    DisplayElement &lblCardNumF(int side) override { return m_played.at(std::size_t(side)).num; }
-    DisplayElement &imgFace(int side) override { return m_faces.at(std::size_t(side)); }
-    DisplayElement &lblHp(int side) override { return m_hp.at(std::size_t(side)); }
-    DisplayElement &lblChar(int side) override { return m_sideLabels.at(std::size_t(side)); }
+    DisplayElement &picCard(int slot) override { return m_slots.at(toIndex(slot)).pic; }
+    DisplayElement &imgCard(int slot) override { return m_slots.at(toIndex(slot)).img; }
+    DisplayElement &lblCard(int slot) override { return m_slots.at(toIndex(slot)).name; }
+    DisplayElement &lblCardNum(int slot) override { return m_slots.at(toIndex(slot)).num; }
+    DisplayElement &picCardF(int side) override { return m_played.at(toIndex(side)).pic; }
+    DisplayElement &imgCardF(int side) override { return m_played.at(toIndex(side)).img; }
+    DisplayElement &lblCardF(int side) override { return m_played.at(toIndex(side)).name; }
+    DisplayElement &lblCardNumF(int side) override { return m_played.at(toIndex(side)).num; }
+    DisplayElement &imgFace(int side) override { return m_faces.at(toIndex(side)); }
+    DisplayElement &lblHp(int side) override { return m_hp.at(toIndex(side)); }
+    DisplayElement &lblChar(int side) override { return m_sideLabels.at(toIndex(side)); }
     DisplayElement &lblMessage() override { return m_message; }
-    DisplayElement &picFukidashi(int index) override { return m_balloons.at(std::size_t(index)); }
-    DisplayElement &linVs(int index) override { return m_lines.at(std::size_t(index)); }
-    DisplayElement &lblVs(int index) override { return m_marks.at(std::size_t(index)); }
+    DisplayElement &picFukidashi(int index) override { return m_balloons.at(toIndex(index)); }
+    DisplayElement &linVs(int index) override { return m_lines.at(toIndex(index)); }
+    DisplayElement &lblVs(int index) override { return m_marks.at(toIndex(index)); }
     DisplayElement &picCharSelect() override { return m_select; }
 
     float ScaleHeight() const override { return 556; }
@@ -70,6 +70,9 @@ public:
     int Returns() const { return m_returns; }
 
 private:
+    // Out of range for a negative number, as for one past the end.
+    static std::size_t toIndex(int i) { return static_cast<std::size_t>(i); }
+
     struct Card
     {
         NullElement pic, img, name, num;

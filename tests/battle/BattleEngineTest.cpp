@@ -643,6 +643,11 @@ TEST_F(BattleEngineTest, TalkKeyAndFileUseTwoDigitNumbers)
     EXPECT_GE(gStrList().Index(u"T12"), 0);
 }
 
+TEST(BattleEngine, VersionText)
+{
+    EXPECT_EQ(BattleEngine::Version(), u"ｶｰﾄﾞﾊﾞﾄﾙｼｽﾃﾑ Ver. 0.13 開発中"_s);
+}
+
 TEST_F(BattleEngineTest, CharactersMustBeRowsOfTheTable)
 {
     EXPECT_THROW(engine.SetChar(1, 3), std::out_of_range);
