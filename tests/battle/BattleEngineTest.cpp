@@ -221,6 +221,23 @@ QStringList cleared(int slot, int card, int enemySlot, int enemyCard)
     return lines;
 }
 
+// A hit of `amount` on `side` leaving it `hp`: the hit-point label, the attack's own steps, and
+// the number held in the middle of the board, then sent to the side's hit points.
+QStringList hit(int side, int amount, int hp, const QStringList &attack)
+{
+    // The fake label is 10 pixels a character wide.
+    const int middle = (592 - 10 * static_cast<int>(QString::number(amount).size())) / 2;
+    QStringList lines = {
+        u"lblHp(%1).ForeColor=ff0000"_s.arg(side), u"lblHp(%1).Caption=-%2"_s.arg(side).arg(amount),
+        u"lblMessage.Visible=0"_s, u"lblMessage.Caption=%1"_s.arg(amount), u"Run"_s};
+    lines += attack;
+    lines += {u"  lblMessage 0.25-0.35 (%1,248)->(%1,248)"_s.arg(middle),
+              u"  lblMessage 0.65-0.90 (%1,248)->(600,%2)"_s.arg(middle).arg(side == 0 ? 432 : 24),
+              u"lblMessage.Visible=0"_s, u"lblHp(%1).ForeColor=ffffff"_s.arg(side),
+              u"lblHp(%1).Caption=%2"_s.arg(side).arg(hp)};
+    return lines;
+}
+
 QStringList clearScreenLines()
 {
     QStringList lines;
@@ -287,19 +304,10 @@ TEST_F(BattleEngineTest, WholeBattleWonThenOneLost)
     enemyFrom(0);
     play(0);
     QStringList turn = played(0, 6, false);
-    turn += {u"lblHp(1).ForeColor=ff0000"_s,
-             u"lblHp(1).Caption=-10"_s,
-             u"lblMessage.Visible=0"_s,
-             u"lblMessage.Caption=10"_s,
-             u"Run"_s,
-             u"  picCard(0) 0.20-0.25 (160,224)->(252,200)"_s,
-             u"  picCard(0) 0.25-0.45 (252,200)->(160,224)"_s,
-             u"  imgFace(1) 0.25-0.50 (720,24)->(600,24)"_s,
-             u"  lblMessage 0.25-0.35 (286,248)->(286,248)"_s,
-             u"  lblMessage 0.65-0.90 (286,248)->(600,24)"_s,
-             u"lblMessage.Visible=0"_s,
-             u"lblHp(1).ForeColor=ffffff"_s,
-             u"lblHp(1).Caption=15"_s};
+    turn += hit(1, 10, 15,
+                {u"  picCard(0) 0.20-0.25 (160,224)->(252,200)"_s,
+                 u"  picCard(0) 0.25-0.45 (252,200)->(160,224)"_s,
+                 u"  imgFace(1) 0.25-0.50 (720,24)->(600,24)"_s});
     turn += cleared(0, 1, 6, 2);
     expectLines(log.take(), turn, "turn 1: damage to the computer");
 
@@ -307,19 +315,10 @@ TEST_F(BattleEngineTest, WholeBattleWonThenOneLost)
     enemyFrom(1);
     play(1);
     turn = played(1, 7, true);
-    turn += {u"lblHp(0).ForeColor=ff0000"_s,
-             u"lblHp(0).Caption=-6"_s,
-             u"lblMessage.Visible=0"_s,
-             u"lblMessage.Caption=6"_s,
-             u"Run"_s,
-             u"  picCard(7) 0.20-0.25 (344,176)->(252,200)"_s,
-             u"  picCard(7) 0.25-0.45 (252,200)->(344,176)"_s,
-             u"  imgFace(0) 0.25-0.50 (720,448)->(600,448)"_s,
-             u"  lblMessage 0.25-0.35 (291,248)->(291,248)"_s,
-             u"  lblMessage 0.65-0.90 (291,248)->(600,432)"_s,
-             u"lblMessage.Visible=0"_s,
-             u"lblHp(0).ForeColor=ffffff"_s,
-             u"lblHp(0).Caption=24"_s};
+    turn += hit(0, 6, 24,
+                {u"  picCard(7) 0.20-0.25 (344,176)->(252,200)"_s,
+                 u"  picCard(7) 0.25-0.45 (252,200)->(344,176)"_s,
+                 u"  imgFace(0) 0.25-0.50 (720,448)->(600,448)"_s});
     turn += cleared(1, 3, 7, 4);
     expectLines(log.take(), turn, "turn 2: damage to the player");
 
@@ -357,19 +356,10 @@ TEST_F(BattleEngineTest, WholeBattleWonThenOneLost)
     deal({11, 12, 1, 2, 3, 1, 2, 3, 4, 5});
     play(4);
     turn = played(4, 10, true);
-    turn += {u"lblHp(1).ForeColor=ff0000"_s,
-             u"lblHp(1).Caption=-13"_s,
-             u"lblMessage.Visible=0"_s,
-             u"lblMessage.Caption=13"_s,
-             u"Run"_s,
-             u"  picCard(4) 0.17-0.26 (160,224)->(466.667,144)"_s,
-             u"  picCard(4) 0.53-0.60 (466.667,144)->(160,224)"_s,
-             u"  imgFace(1) 0.53-0.54 (720,24)->(600,24)"_s,
-             u"  lblMessage 0.25-0.35 (286,248)->(286,248)"_s,
-             u"  lblMessage 0.65-0.90 (286,248)->(600,24)"_s,
-             u"lblMessage.Visible=0"_s,
-             u"lblHp(1).ForeColor=ffffff"_s,
-             u"lblHp(1).Caption=2"_s};
+    turn += hit(1, 13, 2,
+                {u"  picCard(4) 0.17-0.26 (160,224)->(466.667,144)"_s,
+                 u"  picCard(4) 0.53-0.60 (466.667,144)->(160,224)"_s,
+                 u"  imgFace(1) 0.53-0.54 (720,24)->(600,24)"_s});
     turn += cleared(4, 8, 10, 9);
     turn += dealt({0, 1, 2, 3, 4, 6, 7, 8, 9, 10}, {11, 12, 1, 2, 3, 1, 2, 3, 4, 5});
     expectLines(log.take(), turn, "turn 5: piercing and the refill");
@@ -379,19 +369,10 @@ TEST_F(BattleEngineTest, WholeBattleWonThenOneLost)
     enemyFrom(0);
     play(5);
     turn = played(5, 6, true);
-    turn += {u"lblHp(1).ForeColor=ff0000"_s,
-             u"lblHp(1).Caption=-8"_s,
-             u"lblMessage.Visible=0"_s,
-             u"lblMessage.Caption=8"_s,
-             u"Run"_s,
-             u"  picCard(5) 0.20-0.25 (160,224)->(252,200)"_s,
-             u"  picCard(5) 0.25-0.45 (252,200)->(160,224)"_s,
-             u"  imgFace(1) 0.25-0.50 (720,24)->(600,24)"_s,
-             u"  lblMessage 0.25-0.35 (291,248)->(291,248)"_s,
-             u"  lblMessage 0.65-0.90 (291,248)->(600,24)"_s,
-             u"lblMessage.Visible=0"_s,
-             u"lblHp(1).ForeColor=ffffff"_s,
-             u"lblHp(1).Caption=0"_s};
+    turn += hit(1, 8, 0,
+                {u"  picCard(5) 0.20-0.25 (160,224)->(252,200)"_s,
+                 u"  picCard(5) 0.25-0.45 (252,200)->(160,224)"_s,
+                 u"  imgFace(1) 0.25-0.50 (720,24)->(600,24)"_s});
     turn += cleared(5, 10, 6, 1);
     turn += clearScreenLines();
     turn += {u"Music.Stoped()"_s,

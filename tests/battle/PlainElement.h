@@ -1,22 +1,11 @@
 #pragma once
 
-#include "battle/DisplayElement.h"
+#include "battle/Headless.h"
 
-// An element that only keeps what it is given.
-class PlainElement : public DisplayElement
+// An element that keeps what it is given, texts and pictures included.
+class PlainElement : public NullElement
 {
 public:
-    float Left() const override { return m_left; }
-    float Top() const override { return m_top; }
-    void Move(float left, float top) override
-    {
-        m_left = left;
-        m_top = top;
-    }
-
-    bool Visible() const override { return m_visible; }
-    void setVisible(bool visible) override { m_visible = visible; }
-
     float Width() const override { return m_width; }
     float Height() const override { return m_height; }
     void setSize(float width, float height)
@@ -37,18 +26,11 @@ public:
     float FontSize() const override { return m_fontSize; }
     void setFontSize(float size) override { m_fontSize = size; }
 
-    QString Tag() const { return m_tag; }
-    void setTag(const QString &tag) override { m_tag = tag; }
-
 private:
-    float m_left = 0;
-    float m_top = 0;
     float m_width = 0;
     float m_height = 0;
-    bool m_visible = false;
     QString m_caption;
     QRgb m_foreColor = 0;
     ::Picture m_picture;
     float m_fontSize = 9;
-    QString m_tag;
 };
