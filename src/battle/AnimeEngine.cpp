@@ -54,7 +54,7 @@ void AnimeEngine::WaitAnime()
             endRun();
             return;
         }
-        m_platform->DoEvents();
+        m_platform->WaitEvents();
     }
 }
 

@@ -33,8 +33,11 @@ public:
     // Seconds on a clock that never goes backwards.
     virtual double Seconds() = 0;
     virtual void SetTimerEnabled(bool enabled) = 0;
-    // Processes the pending window events once (it may wait for the next event).
+    // Processes the pending window events once and returns at once (inside a tick).
     virtual void DoEvents() = 0;
+    // Processes window events while a run goes on: like DoEvents, but when nothing is pending
+    // it may wait for the next event (the timer's next tick at the latest).
+    virtual void WaitEvents() = 0;
 };
 
 // Runs the timed steps of one stage of the battle. A caller adds the stage's steps, starts the

@@ -20,6 +20,7 @@ public:
         if (enabled && onStart)
             onStart();
     }
+    void WaitEvents() override { DoEvents(); }
     void DoEvents() override
     {
         ++events;
