@@ -5,6 +5,7 @@
 #include "game/SharedObjects.h"
 
 #include <cmath>
+#include <limits>
 
 namespace hCard {
 
@@ -20,6 +21,29 @@ std::size_t drawIndex(Random &random, std::size_t n)
 bool isCardRow(std::int16_t row)
 {
     return row >= 1 && row <= gCardCount && static_cast<std::size_t>(row) < gCards.size();
+}
+
+// "物理x1.3+4": the power text of a generated card. It depends only on the card's type and
+// number, so each is built once (battles deal thousands of cards) and again only when the
+// presets or the type's name change. The battle runs on one thread.
+const QString &powerText(std::int32_t atType, std::int16_t number, const QString &name)
+{
+    struct Built
+    {
+        QString text;
+        QString name;
+        double p0 = std::numeric_limits<double>::quiet_NaN();
+        double p1 = std::numeric_limits<double>::quiet_NaN();
+    };
+    static std::array<std::array<Built, 10>, 2> built;
+    const auto n = static_cast<std::size_t>(number);
+    Built &b = built[static_cast<std::size_t>(atType)][n];
+    const std::array<double, 8> &p = gNomalCard[n].P;
+    if (!(b.p0 == p[0]) || !(b.p1 == p[1]) || b.name != name) {
+        b = {name + u'x' + QString::number(p[0], 'f', 1) + u'+' + QString::number(p[1], 'f', 0),
+             name, p[0], p[1]};
+    }
+    return b.text;
 }
 
 CardRecord generatedCard(std::int16_t atTypPer, Random &random)
@@ -41,8 +65,7 @@ CardRecord generatedCard(std::int16_t atTypPer, Random &random)
     card.Name = gCardData().AtTypeName(card.AtType);
     card.Number = static_cast<std::int16_t>(drawIndex(random, 10));
     card.P = gNomalCard[static_cast<std::size_t>(card.Number)].P;
-    card.PowerText = card.Name + u'x' + QString::number(card.P[0], 'f', 1) + u'+' +
-                     QString::number(card.P[1], 'f', 0);
+    card.PowerText = powerText(card.AtType, card.Number, card.Name);
     return card;
 }
 

@@ -233,6 +233,22 @@ TEST_F(hCardTest, GeneratedCardDrawsColourTypePictureNumberInOrder)
     }
 }
 
+TEST_F(hCardTest, PowerTextFollowsThePresets)
+{
+    usePictureLists(1, 1);
+    auto dealNumberZero = [] {
+        ScriptedRandom random{0.99, 0.0, 0.0, 0.0, 0.0};
+        return hCard::CardDeal(100, 0, {}, random).PowerText;
+    };
+    EXPECT_EQ(dealNumberZero(), u"物理x1.3+4"_s);
+    const auto presets = gNomalCard[0].P;
+    gNomalCard[0].P[0] = 2.5;
+    gNomalCard[0].P[1] = 7;
+    EXPECT_EQ(dealNumberZero(), u"物理x2.5+7"_s);
+    gNomalCard[0].P = presets;
+    EXPECT_EQ(dealNumberZero(), u"物理x1.3+4"_s);
+}
+
 TEST_F(hCardTest, EmptyPictureListGivesNoPictureAndKeepsTheDraws)
 {
     usePictureLists(0, 1);
