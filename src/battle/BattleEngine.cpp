@@ -134,11 +134,10 @@ void BattleEngine::StartBattle()
         // Only "0" (the player) and "1" (the computer) name a speaker.
         if (piece.isEmpty() || (piece[0] != u'0' && piece[0] != u'1'))
             continue;
-        const std::int16_t side = piece[0] == u'0' ? 0 : 1;
-        m_screen.ShowTalk(
-            side, piece.mid(1),
-            gChars[static_cast<std::size_t>(m_state.VsChr[static_cast<std::size_t>(side)])]
-                .Picture);
+        const std::size_t speaker = piece[0] == u'0' ? 0 : 1;
+        const auto side = static_cast<std::int16_t>(speaker);
+        const std::int16_t character = m_state.VsChr[speaker];
+        m_screen.ShowTalk(side, piece.mid(1), gChars[static_cast<std::size_t>(character)].Picture);
         DisplayElement &balloon = m_screen.picFukidashi(0);
         const AniPos shown = positionOf(balloon);
         const AniPos away = {shown.Left, side == 0 ? m_screen.ScaleHeight() : -balloon.Height()};
