@@ -15,6 +15,11 @@ int ConfirmExit()
     return MsgBox(u"ゲームを終了しますか？"_s, MB_OKCANCEL | MB_ICONQUESTION);
 }
 
+bool MayClose(bool byCloseBox)
+{
+    return !byCloseBox || ConfirmExit() == IDOK;
+}
+
 void UnloadAllForms()
 {
     // A window's close handler may close or delete others; guard each one.

@@ -6,6 +6,10 @@ namespace basMain {
 // Asks "ゲームを終了しますか？"; returns IDOK or IDCANCEL.
 int ConfirmExit();
 
+// Whether a main window may close: a close from its own close box asks ConfirmExit first; a
+// close by code goes ahead.
+bool MayClose(bool byCloseBox);
+
 // Closes every open window in the order the application lists them. Windows see a close that
 // does not come from the window system, so none asks again.
 void UnloadAllForms();

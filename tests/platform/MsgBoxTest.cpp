@@ -82,6 +82,23 @@ TEST(MsgBox, HookAnswersInsteadOfAWindow)
     EXPECT_EQ(seen.title, u"題"_s);
 }
 
+TEST(ExitProcedures, OnlyACloseFromTheCloseBoxAsks)
+{
+    int asked = 0;
+    int answer = IDCANCEL;
+    setMsgBoxHook([&](const MsgBoxRequest &) {
+        ++asked;
+        return answer;
+    });
+    EXPECT_TRUE(basMain::MayClose(false));
+    EXPECT_EQ(asked, 0);
+    EXPECT_FALSE(basMain::MayClose(true));
+    answer = IDOK;
+    EXPECT_TRUE(basMain::MayClose(true));
+    EXPECT_EQ(asked, 2);
+    setMsgBoxHook({});
+}
+
 // Records the closes it sees, and whether they came from the window system.
 class Recorder : public QWidget
 {

@@ -74,3 +74,11 @@ FileSizeLimit::~FileSizeLimit()
     setrlimit(RLIMIT_FSIZE, &m_saved);
     std::signal(SIGXFSZ, SIG_DFL);
 }
+
+void PrintTo(const QString &text, std::ostream *out)
+{
+    QString shown = text;
+    shown.replace(QStringLiteral("\r"), QStringLiteral("\\r"))
+        .replace(u'\n', QStringLiteral("\\n"));
+    *out << '"' << shown.toStdString() << '"';
+}

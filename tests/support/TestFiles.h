@@ -4,6 +4,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <ostream>
 #include <sys/resource.h>
 
 // A fresh folder for one test, removed with it.
@@ -46,3 +47,6 @@ public:
 private:
     rlimit m_saved{};
 };
+
+// Readable QString values in test failures.
+void PrintTo(const QString &text, std::ostream *out);

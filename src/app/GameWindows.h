@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QObject>
+
+#include <memory>
+
+class frmADV;
+class frmTitle;
+
+// Owns the program's windows and connects them. The windows live until the event loop has
+// ended, so no window is destroyed while a nested wait inside another still runs.
+class GameWindows : public QObject
+{
+    Q_OBJECT
+
+public:
+    GameWindows();
+    ~GameWindows() override;
+
+    frmTitle &title() const { return *m_title; }
+    frmADV &adventure() const { return *m_adventure; }
+
+private:
+    void showVersionBox(QWidget *owner);
+
+    std::unique_ptr<frmTitle> m_title;
+    std::unique_ptr<frmADV> m_adventure;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QStringList>
+
+#include <memory>
+
+class GameWindows;
+
+// Start of the program.
+namespace basMain {
+
+// Refuses a second copy, reads the command line, fixes the program folder, creates the shared
+// objects in their order and shows the title window. Returns the program's windows, which live
+// until the event loop ends, or nothing when another copy runs and this one must end at once.
+std::unique_ptr<GameWindows> Main(const QStringList &arguments);
+
+// Debug mode is on when the command line is exactly "/DEBUG".
+bool IsDebugSwitch(const QStringList &arguments);
+
+// The program folder as data paths are built on: ending in a separator.
+QString ProgramFolder(const QString &folder);
+
+} // namespace basMain

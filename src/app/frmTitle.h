@@ -1,0 +1,34 @@
+#pragma once
+
+#include "data/ResultCode.h"
+
+#include <QWidget>
+
+class QLabel;
+
+// The window shown while the game data loads. It loads the five data files once, reports each
+// failure, and announces when everything is loaded.
+class frmTitle : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit frmTitle(QWidget *parent = nullptr);
+
+signals:
+    // All five files are loaded (or the player chose to go on after a failure).
+    void loaded();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void load();
+    // Reports the failed step in m_M and m_R; true when the player chose to go on.
+    bool ErrorReport();
+
+    QLabel *m_lblMessage = nullptr;
+    bool m_once = false;
+    QString m_M;
+    ResultCode m_R = rcSuccess;
+};
