@@ -75,6 +75,10 @@ frmADV::frmADV(QWidget *parent) : QMainWindow(parent)
     setFont(Fonts::PGothic(9));
 
     auto *client = new QWidget(this);
+    client->setObjectName(u"frmADVClient"_s);
+    client->setAttribute(Qt::WA_StyledBackground);
+    client->setStyleSheet(u"#frmADVClient { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+                          u" stop:0 #2E276B, stop:1 #1B163A); }"_s);
     client->setFixedSize(kClientWidth, kClientHeight);
     client->setMouseTracking(true);
     client->installEventFilter(this);
@@ -113,8 +117,7 @@ frmADV::frmADV(QWidget *parent) : QMainWindow(parent)
     m_lblDbgMes = new QLabel(u"ﾃﾞﾊﾞｯｸﾞﾒｯｾｰｼﾞ"_s, client);
     m_lblDbgMes->setObjectName(u"lblDbgMes"_s);
     m_lblDbgMes->setGeometry(0, 464, 640, 17);
-    m_lblDbgMes->setFrameShape(QFrame::Panel);
-    m_lblDbgMes->setFrameShadow(QFrame::Sunken);
+    m_lblDbgMes->setAutoFillBackground(true);
     m_lblDbgMes->setVisible(gDebug);
 
     buildMenus();

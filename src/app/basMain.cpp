@@ -5,6 +5,7 @@
 #include "battle/Random.h"
 #include "game/SharedObjects.h"
 #include "platform/Fonts.h"
+#include "platform/Look.h"
 #include "platform/PrevInstance.h"
 
 #include <QApplication>
@@ -31,6 +32,7 @@ void setUpApplication()
     if (translator.load(u"qtbase_ja"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&translator);
     Fonts::installSubstitutions();
+    Look::install();
 }
 
 } // namespace

@@ -46,7 +46,14 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     auto *lstInfo = new QListWidget(this);
     lstInfo->setObjectName(u"lstInfo"_s);
     lstInfo->setGeometry(8, 64, 393, 64);
-    lstInfo->addItems(VersionTexts());
+    lstInfo->setFocusPolicy(Qt::NoFocus);
+    lstInfo->setSelectionMode(QAbstractItemView::NoSelection);
+    lstInfo->setFrameShape(QFrame::NoFrame);
+    // Five lines of 12 pixels fit the list's 64 as they were laid out to.
+    for (const QString &text : VersionTexts())
+        lstInfo->addItem(text);
+    for (int i = 0; i < lstInfo->count(); ++i)
+        lstInfo->item(i)->setSizeHint(QSize(lstInfo->width(), 12));
 
     auto *cmdCompanyLogo = new QPushButton(this);
     cmdCompanyLogo->setObjectName(u"cmdCompanyLogo"_s);

@@ -1,0 +1,108 @@
+// Renders the game's windows to PNG files for the documentation:
+// `virelith-shots --data DIR --out DIR`. The data folder is read as the game reads its own.
+#include "adventure/frmADV.h"
+#include "app/frmAbout.h"
+#include "app/frmTitle.h"
+#include "game/SharedObjects.h"
+#include "platform/Fonts.h"
+#include "platform/Look.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QIcon>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool save(QWidget &window, const QDir &out, const QString &name)
+{
+    QTest::qWait(50);
+    const QString path = out.filePath(name);
+    if (!window.grab().save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+bool copyFolder(const QDir &from, const QDir &to)
+{
+    for (const QFileInfo &entry :
+         from.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString target = to.filePath(entry.fileName());
+        if (entry.isDir()) {
+            if (!to.mkpath(entry.fileName()) || !copyFolder(QDir(entry.filePath()), QDir(target)))
+                return false;
+        } else if (!QFile::copy(entry.filePath(), target)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Loads the game data as the title window does; false (with the reason printed) on a failure.
+bool loadGame()
+{
+    frmTitle title;
+    QSignalSpy loaded(&title, &frmTitle::loaded);
+    title.show();
+    return QTest::qWaitFor([&] { return !title.isVisible(); }, 30000) && loaded.count() == 1;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(u"Renders the game's windows to PNG files."_s);
+    parser.addHelpOption();
+    const QCommandLineOption data(u"data"_s, u"Game data folder."_s, u"DIR"_s);
+    const QCommandLineOption out(u"out"_s, u"Folder for the pictures."_s, u"DIR"_s);
+    parser.addOption(data);
+    parser.addOption(out);
+    parser.process(app);
+    if (!parser.isSet(data) || !parser.isSet(out))
+        parser.showHelp(2);
+
+    QApplication::setApplicationDisplayName(u"Virelith(仮題)体験版"_s);
+    QApplication::setWindowIcon(QIcon(u":/app/icon32.png"_s));
+    Fonts::installSubstitutions();
+    Look::install();
+    // The game writes its battle record beside the data: work on a copy.
+    QTemporaryDir work;
+    if (!copyFolder(QDir(parser.value(data)), QDir(work.path()))) {
+        std::fprintf(stderr, "cannot copy %s\n", qPrintable(parser.value(data)));
+        return 1;
+    }
+    gAppPath = work.path() + u'/';
+    const QDir dir(parser.value(out));
+    QDir().mkpath(dir.path());
+
+    frmTitle title;
+    title.findChild<QLabel *>(u"lblMessage"_s)->setText(u"キャラクターデータ\r\n読み込み"_s);
+    if (!save(title, dir, u"title.png"_s))
+        return 1;
+    if (!loadGame()) {
+        std::fprintf(stderr, "the game data of %s does not load\n", qPrintable(gAppPath));
+        return 1;
+    }
+    frmADV adventure;
+    adventure.show();
+    if (!save(adventure, dir, u"adventure.png"_s))
+        return 1;
+    frmAbout about(&adventure);
+    about.show();
+    return save(about, dir, u"about.png"_s) ? 0 : 1;
+}
