@@ -1,7 +1,7 @@
 #include "battle/BattleEngine.h"
 
+#include "battle/BattleMusic.h"
 #include "battle/BattleScreen.h"
-#include "battle/MusicPlayer.h"
 #include "battle/Random.h"
 #include "battle/hCard.h"
 #include "data/hStringList.h"
@@ -64,7 +64,7 @@ private:
 
 } // namespace
 
-BattleEngine::BattleEngine(BattleScreen &screen, MusicPlayer &music, AnimePlatform *platform,
+BattleEngine::BattleEngine(BattleScreen &screen, BattleMusic &music, AnimePlatform *platform,
                            Random &random, clsBattleRecord *record)
     : m_screen(screen), m_music(music), m_random(random), m_record(record), m_anime(platform)
 {}

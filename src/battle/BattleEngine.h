@@ -9,7 +9,7 @@
 
 class BattleScreen;
 class clsBattleRecord;
-class MusicPlayer;
+class BattleMusic;
 class Random;
 
 // One battle screen's battle: choosing the fighters, the pre-battle talk, dealing, the turns
@@ -23,7 +23,7 @@ class BattleEngine
 public:
     // Battles are counted in `record` and saved to its path; without one they are not counted.
     // Without a platform every animation finishes at once.
-    BattleEngine(BattleScreen &screen, MusicPlayer &music, AnimePlatform *platform, Random &random,
+    BattleEngine(BattleScreen &screen, BattleMusic &music, AnimePlatform *platform, Random &random,
                  clsBattleRecord *record);
 
     BattleEngine(const BattleEngine &) = delete;
@@ -84,7 +84,7 @@ private:
     bool Occupied(int slot);
 
     BattleScreen &m_screen;
-    MusicPlayer &m_music;
+    BattleMusic &m_music;
     Random &m_random;
     clsBattleRecord *m_record;
     AnimeEngine m_anime;

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "battle/BattleMusic.h"
 #include "battle/BattleScreen.h"
-#include "battle/MusicPlayer.h"
 
 #include <array>
 
@@ -89,7 +89,7 @@ private:
 };
 
 // Music that is never heard.
-class SilentMusic : public MusicPlayer
+class SilentMusic : public BattleMusic
 {
 public:
     bool Stoped() override { return true; }

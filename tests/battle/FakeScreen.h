@@ -1,8 +1,8 @@
 #pragma once
 
 #include "PlainElement.h"
+#include "battle/BattleMusic.h"
 #include "battle/BattleScreen.h"
-#include "battle/MusicPlayer.h"
 
 #include <QStringList>
 
@@ -101,7 +101,7 @@ private:
     std::unique_ptr<FakeElement> m_lblMessage, m_picCharSelect;
 };
 
-class FakeMusic : public MusicPlayer
+class FakeMusic : public BattleMusic
 {
 public:
     explicit FakeMusic(RequestLog &log) : m_log(log) {}

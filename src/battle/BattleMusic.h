@@ -4,10 +4,10 @@
 
 // The music player as the battle uses it. Failures show in the player itself; the battle never
 // looks at them, so missing music never stops a battle.
-class MusicPlayer
+class BattleMusic
 {
 public:
-    virtual ~MusicPlayer() = default;
+    virtual ~BattleMusic() = default;
 
     // Stops and closes whatever plays.
     virtual bool Stoped() = 0;
