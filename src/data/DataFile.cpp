@@ -142,6 +142,7 @@ bool Lines::next(QStringView &line)
         line = m_rest.first(end);
         m_rest = m_rest.sliced(end + 2);
     }
+    m_line = line;
     ++m_number;
     return true;
 }

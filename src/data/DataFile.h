@@ -44,21 +44,37 @@ ResultCode SaveBytes(const QString &path, QByteArrayView head, QByteArrayView ta
 // Converts the file's bytes to text: nothing when they are not code page 932.
 std::optional<QString> TextOf(QByteArrayView bytes);
 
+// The line of a data file at which a read stopped, so that the author can find it: its number
+// counted from the file's first line and its text. Number 0: no line stopped the read.
+struct FailedLine
+{
+    qsizetype number = 0;
+    QString text;
+};
+
 // The lines of a data text. Only CR LF ends a line (a lone CR or LF stays in the line), and
 // text after the last CR LF, if any, is the last line.
 class Lines
 {
 public:
-    explicit Lines(QStringView text) : m_rest(text) {}
+    // `linesBefore` counts the lines of the file in front of `text` (1 for a version line), so
+    // that line numbers are the file's.
+    explicit Lines(QStringView text, qsizetype linesBefore = 0)
+        : m_rest(text), m_number(linesBefore)
+    {}
 
     // The next line, or false once the text is used up.
     bool next(QStringView &line);
 
-    // Lines read so far; the line just returned by next() has this number (1-based).
+    // The number in the file of the line just returned by next().
     qsizetype number() const { return m_number; }
+
+    // The line just returned by next(), as the line that stopped a read.
+    FailedLine failed() const { return {m_number, m_line.toString()}; }
 
 private:
     QStringView m_rest;
+    QStringView m_line;
     qsizetype m_number = 0;
 };
 

@@ -49,6 +49,13 @@ void clsStringList::setItem(const QString &key, const QString &text)
         m_entries[static_cast<std::size_t>(index)].text = text;
 }
 
+const clsStringList::Entry &clsStringList::entry(std::int32_t index) const
+{
+    if (index < 0 || index >= count())
+        throw std::out_of_range("clsStringList::entry: no entry at this index");
+    return m_entries[static_cast<std::size_t>(index)];
+}
+
 void clsStringList::Add(const QString &key, const QString &text, std::int32_t index)
 {
     if (index < -1)
@@ -73,6 +80,7 @@ void clsStringList::RemoveNo(std::int32_t index)
 
 ResultCode clsStringList::Read(const QString &path, std::int32_t readMode)
 {
+    m_failedLine = {};
     QString body;
     bool coded = false;
     if (const ResultCode code = m_path.read(path, kVersionLine, body, coded); code != rcSuccess)
@@ -82,13 +90,15 @@ ResultCode clsStringList::Read(const QString &path, std::int32_t readMode)
         RemoveAll();
 
     clsCSVAccess csv;
-    DataFile::Lines lines(body);
+    DataFile::Lines lines(body, 1);
     QStringView line;
     while (lines.next(line)) {
         if (line.isEmpty() || isComment(line))
             continue;
-        if (!csv.setCSVLine(line))
+        if (!csv.setCSVLine(line)) {
+            m_failedLine = lines.failed();
             return rcDataError;
+        }
         if (readMode == ReplaceList || readMode == AppendToList)
             Add(csv.Item(0), hStringList::ReplaceText(csv.Item(1), u"\\n", u"\r\n"));
         else if (readMode == RemoveKeys)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/DataFile.h"
 #include "data/DataFilePath.h"
 #include "data/ResultCode.h"
 
@@ -22,6 +23,12 @@ public:
         // any other value reads and checks the file and leaves the list alone
     };
 
+    struct Entry
+    {
+        QString key;
+        QString text;
+    };
+
     QString Version() const;
 
     // Whether the last file read was coded. The list is never saved.
@@ -40,6 +47,10 @@ public:
     // Replaces the text of the first entry with `key`, or appends a new entry.
     void setItem(const QString &key, const QString &text);
 
+    std::int32_t count() const { return static_cast<std::int32_t>(m_entries.size()); }
+    // The entry at `index`; std::out_of_range outside 0..count() - 1.
+    const Entry &entry(std::int32_t index) const;
+
     // Inserts an entry at `index`; -1 or any position at or past the end appends. Throws
     // std::out_of_range below -1.
     void Add(const QString &key, const QString &text, std::int32_t index = -1);
@@ -54,14 +65,12 @@ public:
     // line (rcDataError) keeps the entries added before it. In a text, "\n" becomes CR LF.
     ResultCode Read(const QString &path, std::int32_t readMode);
 
-private:
-    struct Entry
-    {
-        QString key;
-        QString text;
-    };
+    // The line that stopped the last Read with rcDataError.
+    const DataFile::FailedLine &failedLine() const { return m_failedLine; }
 
+private:
     std::vector<Entry> m_entries;
+    DataFile::FailedLine m_failedLine;
     bool m_codec = false;
     DataFilePath m_path;
 };

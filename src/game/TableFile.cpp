@@ -13,6 +13,7 @@ QString TableFile::Version() const
 ResultCode TableFile::readLines(const QString &path, const std::function<void()> &clear,
                                 const LineReader &readLine)
 {
+    m_failedLine = {};
     QString body;
     bool coded = false;
     if (const ResultCode code = m_path.read(path, m_versionLine, body, coded); code != rcSuccess)
@@ -22,13 +23,14 @@ ResultCode TableFile::readLines(const QString &path, const std::function<void()>
     clear();
 
     clsCSVAccess csv;
-    DataFile::Lines lines(body);
+    DataFile::Lines lines(body, 1);
     QStringView line;
     while (lines.next(line)) {
-        if (!csv.setCSVLine(line))
-            return rcDataError;
-        if (const ResultCode code = readLine(csv, folder); code != rcSuccess)
+        const ResultCode code = csv.setCSVLine(line) ? readLine(csv, folder) : rcDataError;
+        if (code != rcSuccess) {
+            m_failedLine = lines.failed();
             return code;
+        }
     }
     return rcSuccess;
 }

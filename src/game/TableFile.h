@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/ColumnNumber.h"
+#include "data/DataFile.h"
 #include "data/DataFilePath.h"
 #include "data/ResultCode.h"
 #include "data/clsCSVAccess.h"
@@ -26,6 +27,9 @@ public:
 
     // The picture name that stopped the last strict read; kept until another one does.
     const QString &ErrorMessageEX() const { return m_errorMessageEX; }
+
+    // The line at which the last read stopped, for a bad line or picture.
+    const DataFile::FailedLine &failedLine() const { return m_failedLine; }
 
     std::int32_t AccessLevel() const { return m_accessLevel; }
     void setAccessLevel(std::int32_t level) { m_accessLevel = level; }
@@ -88,5 +92,6 @@ private:
     std::int32_t m_accessLevel = StrictLevel;
     bool m_codec = false;
     QString m_errorMessageEX;
+    DataFile::FailedLine m_failedLine;
     DataFilePath m_path;
 };

@@ -103,6 +103,11 @@ std::int64_t clsBattleRecord::sum(Counts counts) const
     return total;
 }
 
+std::int32_t clsBattleRecord::columnCount(std::int16_t chr) const
+{
+    return static_cast<std::int32_t>(row(chr).Win.size());
+}
+
 std::int32_t clsBattleRecord::UseChr(std::int16_t chr) const
 {
     return row(chr).Use;
@@ -159,6 +164,11 @@ std::int64_t clsBattleRecord::PointChr(std::int16_t chr) const
 std::int64_t clsBattleRecord::PointAll() const
 {
     return sum(&BtlRecRow::Point);
+}
+
+std::int32_t clsBattleRecord::WinPoint(std::int16_t chr, std::int16_t ene) const
+{
+    return cell(chr, ene, &BtlRecRow::WinPoint);
 }
 
 std::int32_t clsBattleRecord::IncUse(std::int16_t chr)
@@ -224,7 +234,10 @@ void clsBattleRecord::startFresh(const QString &path, bool save)
 
 ResultCode clsBattleRecord::Read(const QString &path)
 {
+    m_freshCause = rcSuccess;
+    m_failedLine = {};
     if (!FileSystem::isFile(path)) {
+        m_freshCause = rcFileNotFound;
         startFresh(path, true);
         return rcSuccess;
     }
@@ -240,6 +253,7 @@ ResultCode clsBattleRecord::Read(const QString &path)
         // A damaged record gives way to a fresh one, but the player's old record is kept
         // beside it. Where it cannot be kept, it is not overwritten now either.
         m_codec = true;
+        m_freshCause = rcChecksumError;
         const bool kept = DataFile::SaveBytes(path + QStringLiteral(".bad"), bytes) == rcSuccess;
         startFresh(path, kept);
         return rcSuccess;
@@ -254,15 +268,19 @@ ResultCode clsBattleRecord::parse(QStringView body)
 {
     m_rows.clear();
     clsCSVAccess csv;
-    DataFile::Lines lines(body);
+    DataFile::Lines lines(body, 1);
     QStringView line;
+    const auto stop = [&] {
+        m_failedLine = lines.failed();
+        return rcOtherError;
+    };
     while (lines.next(line)) {
         if (!csv.setCSVLine(line) || m_rows.size() == kMaxRows)
-            return rcOtherError;
+            return stop();
         BtlRecRow &r = m_rows.emplace_back();
         const std::optional<std::int32_t> use = ColumnNumber::Unsigned32(csv.Item(0));
         if (!use)
-            return rcOtherError;
+            return stop();
         r.Use = *use;
         const auto columns = static_cast<std::size_t>(csv.Count());
         r.Win.reserve(columns);
@@ -274,7 +292,7 @@ ResultCode clsBattleRecord::parse(QStringView body)
             if (text.isEmpty())
                 break;
             if (!parseCell(text, parts))
-                return rcOtherError;
+                return stop();
             r.Win.push_back(parts[0]);
             r.Lose.push_back(parts[1]);
             r.Point.push_back(parts[2]);
@@ -298,6 +316,8 @@ ResultCode clsBattleRecord::parse(QStringView body)
 
 ResultCode clsBattleRecord::Read_WinPoint(const QString &path)
 {
+    m_failedLine = {};
+    m_winPointSize = {};
     if (!FileSystem::isFile(path))
         return rcOtherError;
     QByteArray bytes;
@@ -322,17 +342,30 @@ ResultCode clsBattleRecord::Read_WinPoint(const QString &path)
     DataFile::Lines lines(*text);
     for (std::size_t r = 0; r < characters; ++r) {
         QStringView line;
-        if (!lines.next(line))
+        const bool fromFile = lines.next(line);
+        if (!fromFile)
             line = {};
-        if (!csv.setCSVLine(line) || r >= m_rows.size() || m_rows[r].WinPoint.size() < characters)
+        if (!csv.setCSVLine(line)) {
+            m_failedLine = lines.failed();
             return rcDataError;
+        }
+        if (r >= m_rows.size() || m_rows[r].WinPoint.size() < characters)
+            return rcDataError;
+        if (fromFile) {
+            m_winPointSize.columns = r == 0 ? csv.Count()
+                                            : std::min<std::int32_t>(m_winPointSize.columns,
+                                                                     csv.Count());
+            ++m_winPointSize.rows;
+        }
         for (std::size_t c = 0; c < characters; ++c) {
             const QString column = c < static_cast<std::size_t>(csv.Count())
                                        ? csv.Item(static_cast<std::int16_t>(c))
                                        : QString();
             const std::optional<std::int32_t> points = ColumnNumber::Unsigned32(column);
-            if (!points)
+            if (!points) {
+                m_failedLine = lines.failed();
                 return rcDataError;
+            }
             m_rows[r].WinPoint[c] = *points;
         }
     }

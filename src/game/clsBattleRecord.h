@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/DataFile.h"
 #include "data/DataFilePath.h"
 #include "data/ResultCode.h"
 
@@ -27,6 +28,10 @@ public:
     bool SetPath(const QString &path) { return m_path.set(path); }
     QString GetPath() const { return m_path.get(); }
 
+    // Rows of the record, and columns of row `chr` (std::out_of_range for a row it lacks).
+    std::int32_t rowCount() const { return static_cast<std::int32_t>(m_rows.size()); }
+    std::int32_t columnCount(std::int16_t chr) const;
+
     std::int32_t UseChr(std::int16_t chr) const;
     std::int64_t UseAll() const;
     std::int32_t Lose(std::int16_t chr, std::int16_t ene) const;
@@ -38,6 +43,8 @@ public:
     std::int32_t Point(std::int16_t chr, std::int16_t ene) const;
     std::int64_t PointChr(std::int16_t chr) const;
     std::int64_t PointAll() const;
+    // The points one win of `chr` against `ene` earns, from the win-point table.
+    std::int32_t WinPoint(std::int16_t chr, std::int16_t ene) const;
 
     // Each returns the new value.
     std::int32_t IncUse(std::int16_t chr);
@@ -50,11 +57,28 @@ public:
     // is not touched.
     ResultCode Read_WinPoint(const QString &path);
 
+    // How much of the last win-point table came from its file: the lines read for rows
+    // 1..gCharCount and the fewest columns among them. Whatever falls short of gCharCount was
+    // filled in: a missing row repeats the line before, a missing column reads 0.
+    struct TableSize
+    {
+        std::int32_t rows = 0;
+        std::int32_t columns = 0;
+    };
+    TableSize winPointSize() const { return m_winPointSize; }
+
     // Replaces the record. A missing file, or a coded one that fails its checksum, gives a
     // fresh record of zeros that is saved at once; a damaged file is first kept beside it as
     // path + ".bad". An intact coded file of another version is rcVersionMismatch. A bad line
     // ends the read with rcOtherError, keeping the rows before it.
     ResultCode Read(const QString &path);
+
+    // Why the last Read gave a fresh record instead of the file's: rcFileNotFound for a
+    // missing file, rcChecksumError for a damaged one; rcSuccess when it read the file.
+    ResultCode freshCause() const { return m_freshCause; }
+
+    // The line that stopped the last Read or Read_WinPoint.
+    const DataFile::FailedLine &failedLine() const { return m_failedLine; }
 
     // rcOtherError, writing nothing, for a record without rows: the reader would refuse the
     // file.
@@ -86,4 +110,7 @@ private:
     std::vector<BtlRecRow> m_rows;
     bool m_codec = true;
     DataFilePath m_path;
+    ResultCode m_freshCause = rcSuccess;
+    TableSize m_winPointSize;
+    DataFile::FailedLine m_failedLine;
 };

@@ -1,0 +1,41 @@
+#include "Report.h"
+
+#include "data/basGlobal.h"
+
+using namespace Qt::StringLiterals;
+
+namespace Report {
+
+QString code(ResultCode code)
+{
+    return QString::number(code) + u' ' + basGlobal::ResultMessage(code);
+}
+
+QString shown(QStringView text)
+{
+    QString result;
+    result.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+            result += u"\\n"_s;
+            ++i;
+        } else if (c == u'\n') {
+            result += u"\\n"_s;
+        } else if (c == u'\r') {
+            result += u"\\r"_s;
+        } else if (c == u'\t') {
+            result += u"\\t"_s;
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}
+
+QString line(const DataFile::FailedLine &line)
+{
+    return u"line "_s + QString::number(line.number) + u": "_s + shown(line.text);
+}
+
+} // namespace Report
