@@ -15,7 +15,7 @@ std::optional<QString> problem(const QString &path, qint64 maxSize)
         return path + u": not a file"_s;
     if (info.size() > maxSize)
         return path + u": "_s + QString::number(info.size()) + u" bytes, more than the "_s +
-               QString::number(maxSize / (1024 * 1024)) + u" MiB this command reads"_s;
+               QString::number(maxSize) + u" this command reads"_s;
     return std::nullopt;
 }
 

@@ -8,7 +8,7 @@
 // memory than their lines, so files far larger than any game data are refused up front.
 namespace InputFile {
 
-constexpr qint64 MaxDataFileSize = 8 * 1024 * 1024;
+constexpr qint64 MaxDataFileSize = 1024 * 1024;
 constexpr qint64 MaxBlockFileSize = 256 * 1024 * 1024;
 
 // Why the file at `path` cannot be read as an input of at most `maxSize` bytes (missing, a

@@ -35,7 +35,13 @@ QString shown(QStringView text)
 
 QString line(const DataFile::FailedLine &line)
 {
-    return u"line "_s + QString::number(line.number) + u": "_s + shown(line.text);
+    // Enough to find the line; a line of thousands of items would drown the message.
+    constexpr qsizetype shownLength = 200;
+    QString text = u"line "_s + QString::number(line.number) + u": "_s +
+                   shown(QStringView(line.text).left(shownLength));
+    if (line.text.size() > shownLength)
+        text += u"..."_s;
+    return text;
 }
 
 } // namespace Report

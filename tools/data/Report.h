@@ -15,7 +15,7 @@ QString code(ResultCode code);
 // \t.
 QString shown(QStringView text);
 
-// "line 3: " and the line's text, shown on one line.
+// "line 3: " and the start of the line's text, shown on one line.
 QString line(const DataFile::FailedLine &line);
 
 } // namespace Report
