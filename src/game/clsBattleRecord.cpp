@@ -352,9 +352,8 @@ ResultCode clsBattleRecord::Read_WinPoint(const QString &path)
         if (r >= m_rows.size() || m_rows[r].WinPoint.size() < characters)
             return rcDataError;
         if (fromFile) {
-            m_winPointSize.columns = r == 0 ? csv.Count()
-                                            : std::min<std::int32_t>(m_winPointSize.columns,
-                                                                     csv.Count());
+            m_winPointSize.columns =
+                r == 0 ? csv.Count() : std::min<std::int32_t>(m_winPointSize.columns, csv.Count());
             ++m_winPointSize.rows;
         }
         for (std::size_t c = 0; c < characters; ++c) {

@@ -117,15 +117,20 @@ TEST(clsStringList, BadFilesLeaveTheListAsItWas)
     EXPECT_EQ(list.GetPath(), QString()) << "a file that could not be read stores no path";
 }
 
-TEST(clsStringList, UnterminatedQuoteStopsTheReadKeepingEarlierEntries)
+TEST(clsStringList, UnterminatedQuoteStopsTheReadKeepingEarlierEntriesAndNamesTheLine)
 {
     TestFolder dir;
-    const QString path = dir.writeText(u"f.csv"_s, kVersion + u"A,1\nB,\"open\nC,3\n"_s);
+    const QString path = dir.writeText(u"f.csv"_s, kVersion + u"A,1\n; note\n\nB,\"open\nC,3\n"_s);
     clsStringList list;
     EXPECT_EQ(list.Read(path, clsStringList::AppendToList), rcDataError);
     EXPECT_EQ(list.Item(u"A"), u"1"_s);
     EXPECT_EQ(list.Index(u"C"), -1);
     EXPECT_EQ(list.GetPath(), path);
+    EXPECT_EQ(list.failedLine().number, 5) << "counted from the version line, skipped lines too";
+    EXPECT_EQ(list.failedLine().text, u"B,\"open"_s);
+
+    EXPECT_EQ(list.Read(dir.writeText(u"g.csv"_s, kVersion + u"A,1\n"_s), 3), rcSuccess);
+    EXPECT_EQ(list.failedLine().number, 0) << "a read that did not stop at a line";
 }
 
 TEST(clsStringList, EditsKeepOrderAndWorkAfterRemovals)
@@ -155,6 +160,12 @@ TEST(clsStringList, EditsKeepOrderAndWorkAfterRemovals)
     list.Add(u"next"_s, u"m"_s);
     EXPECT_EQ(list.Index(u"new"), 0);
     EXPECT_EQ(list.Index(u"next"), 1);
+
+    ASSERT_EQ(list.count(), 2);
+    EXPECT_EQ(list.entry(1).key, u"next"_s);
+    EXPECT_EQ(list.entry(1).text, u"m"_s);
+    EXPECT_THROW(list.entry(2), std::out_of_range);
+    EXPECT_THROW(list.entry(-1), std::out_of_range);
 }
 
 TEST(clsStringList, SetPathStoresThePathAndTellsWhetherAFileIsThere)

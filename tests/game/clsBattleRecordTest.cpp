@@ -234,6 +234,51 @@ TEST_F(BattleRecord, FailedReadKeepsItsRowsAndTheirIncrementsStillWork)
     EXPECT_EQ(record.Read_WinPoint(dir.writeText(u"BtlPoint.CSV"_s, u"1,1\n"_s)), rcDataError);
 }
 
+TEST_F(BattleRecord, ReadTellsWhyItStartedAfreshAndWhereItStopped)
+{
+    setCharacterCount(1);
+    EXPECT_EQ(record.Read(dir.path(u"BtlRec.CSV"_s)), rcSuccess);
+    EXPECT_EQ(record.freshCause(), rcFileNotFound);
+    EXPECT_EQ(record.Read(dir.write(u"BtlRec.CSV"_s, damaged(coded(cp932Lines(kVersion)), 3))),
+              rcSuccess);
+    EXPECT_EQ(record.freshCause(), rcChecksumError);
+
+    EXPECT_EQ(record.Read(plain(u"1,1-1-1,2-2-2,3-3-3\n2,23\n"_s)), rcOtherError);
+    EXPECT_EQ(record.freshCause(), rcSuccess);
+    EXPECT_EQ(record.failedLine().number, 3);
+    EXPECT_EQ(record.failedLine().text, u"2,23"_s);
+    ASSERT_EQ(record.rowCount(), 2) << "the failing row stays";
+    EXPECT_EQ(record.columnCount(1), 3);
+    EXPECT_EQ(record.columnCount(2), 0);
+    EXPECT_THROW(record.columnCount(3), std::out_of_range);
+
+    ASSERT_EQ(record.Read(plain(u"1\n"_s)), rcSuccess);
+    EXPECT_EQ(record.failedLine().number, 0);
+}
+
+TEST_F(BattleRecord, WinPointTableTellsItsValuesAndHowMuchTheFileGave)
+{
+    setCharacterCount(3);
+    ASSERT_EQ(record.Read(dir.path(u"BtlRec.CSV"_s)), rcSuccess);
+    ASSERT_EQ(record.Read_WinPoint(dir.writeText(u"BtlPoint.CSV"_s, u"1,2,3,99\n\n4,5"_s)),
+              rcSuccess);
+    EXPECT_EQ(record.WinPoint(1, 3), 3);
+    EXPECT_EQ(record.WinPoint(2, 1), 1);
+    EXPECT_EQ(record.WinPoint(3, 3), 0);
+    EXPECT_THROW(record.WinPoint(1, 4), std::out_of_range);
+    EXPECT_EQ(record.winPointSize().rows, 3);
+    EXPECT_EQ(record.winPointSize().columns, 2);
+
+    ASSERT_EQ(record.Read_WinPoint(dir.writeText(u"BtlPoint.CSV"_s, u"1,2,3\n"_s)), rcSuccess);
+    EXPECT_EQ(record.winPointSize().rows, 1) << "the other rows repeat the line";
+    EXPECT_EQ(record.winPointSize().columns, 3);
+
+    EXPECT_EQ(record.Read_WinPoint(dir.writeText(u"BtlPoint.CSV"_s, u"1,2,3\n4,x\n"_s)),
+              rcDataError);
+    EXPECT_EQ(record.failedLine().number, 2) << "the table has no version line";
+    EXPECT_EQ(record.failedLine().text, u"4,x"_s);
+}
+
 TEST_F(BattleRecord, WinPointsFillEveryCharacterPair)
 {
     setCharacterCount(3);

@@ -141,6 +141,34 @@ TEST(clsChar, MissingPictureNamesItselfAndLenientReadsGiveEmptyPictures)
     EXPECT_EQ(chars.ErrorMessageEX(), u"face\\none.bmp"_s) << "kept until another failure";
 }
 
+TEST(clsChar, ReadNamesTheLineItStoppedAt)
+{
+    TestFolder dir;
+    writePicture(dir, u"a.bmp"_s);
+    const struct
+    {
+        const char *what;
+        QString lines;
+        ResultCode code;
+        qsizetype number;
+        QString text;
+    } cases[] = {
+        {"bad number", line(u"1"_s, u"A"_s, u"a.bmp"_s) + u"2,B,c,a.bmp,m,x\n"_s, rcDataError, 3,
+         u"2,B,c,a.bmp,m,x"_s},
+        {"missing picture", line(u"1"_s, u"A"_s, u"none.bmp"_s), rcPictureNotFound, 2,
+         line(u"1"_s, u"A"_s, u"none.bmp"_s).chopped(1)},
+        {"unterminated quote", u"\"1\n"_s, rcDataError, 2, u"\"1"_s},
+        {"read whole", line(u"1"_s, u"A"_s, u"a.bmp"_s), rcSuccess, 0, QString()},
+    };
+    for (const auto &c : cases) {
+        clsChar chars;
+        EXPECT_EQ(chars.Read(dir.writeText(u"CharData.CSV"_s, kVersion + c.lines)), c.code)
+            << c.what;
+        EXPECT_EQ(chars.failedLine().number, c.number) << c.what;
+        EXPECT_EQ(chars.failedLine().text, c.text) << c.what;
+    }
+}
+
 TEST(clsChar, NumbersRoundTiesToEvenAndBlankLinesRepeatTheLineBefore)
 {
     TestFolder dir;

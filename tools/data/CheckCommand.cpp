@@ -1,5 +1,4 @@
 #include "Commands.h"
-
 #include "Console.h"
 #include "Report.h"
 #include "TableOptions.h"

@@ -1,5 +1,4 @@
 #include "Commands.h"
-
 #include "Console.h"
 #include "Report.h"
 #include "TableOptions.h"
@@ -45,8 +44,8 @@ bool plainText(DataKind kind, const QString &path, QByteArray &text)
     if (FileSystem::readAll(path, text) != FileSystem::ReadStep::Done)
         return false;
     const QByteArray versionLine = DataKinds::versionLine(kind);
-    const bool plain = versionLine.isEmpty() ? DataKinds::plainWinPoints(text)
-                                             : text.startsWith(versionLine);
+    const bool plain =
+        versionLine.isEmpty() ? DataKinds::plainWinPoints(text) : text.startsWith(versionLine);
     if (plain)
         return true;
     std::int32_t trailer = 0;

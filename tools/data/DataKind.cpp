@@ -76,8 +76,8 @@ QByteArray versionLine(DataKind kind)
 
 std::optional<DataKind> detect(const QByteArray &bytes)
 {
-    constexpr std::array<DataKind, 4> versioned = {DataKind::Char, DataKind::Card,
-                                                   DataKind::Record, DataKind::Strings};
+    constexpr std::array<DataKind, 4> versioned = {DataKind::Char, DataKind::Card, DataKind::Record,
+                                                   DataKind::Strings};
     const auto byVersionLine = [&](const QByteArray &text) -> std::optional<DataKind> {
         for (const DataKind kind : versioned) {
             if (text.startsWith(versionLine(kind)))

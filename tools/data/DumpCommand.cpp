@@ -1,5 +1,4 @@
 #include "Commands.h"
-
 #include "Console.h"
 #include "TableDump.h"
 #include "TableOptions.h"

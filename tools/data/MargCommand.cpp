@@ -1,6 +1,5 @@
-#include "Commands.h"
-
 #include "CommandLine.h"
+#include "Commands.h"
 #include "Console.h"
 #include "InputFile.h"
 #include "data/clsFileAccess.h"

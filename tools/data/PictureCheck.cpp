@@ -38,8 +38,7 @@ QStringList characters(const QString &folder)
     QStringList problems;
     for (std::size_t i = 1; i < gChars.size(); ++i) {
         const CharRecord &row = gChars[i];
-        check(problems, named(u"character"_s, i, row.Name), row.ImageFile, row.HasPicture,
-              folder);
+        check(problems, named(u"character"_s, i, row.Name), row.ImageFile, row.HasPicture, folder);
     }
     return problems;
 }
@@ -48,8 +47,7 @@ QStringList cards(const QString &folder)
 {
     QStringList problems;
     for (std::size_t color = 0; color < gCardBG.size(); ++color) {
-        check(problems,
-              u"background "_s + gCardData().ColorName(static_cast<std::int32_t>(color)),
+        check(problems, u"background "_s + gCardData().ColorName(static_cast<std::int32_t>(color)),
               gCardBGFile[color], !gCardBG[color].isNull(), folder);
     }
     for (std::size_t i = 0; i < gAbsNomalFile.size(); ++i)

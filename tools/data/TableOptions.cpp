@@ -37,8 +37,8 @@ std::optional<int> characterCount(const CommandLine &line, const QString &path)
         setCharacterCount(count);
         return std::nullopt;
     }
-    const QString table = FileSystem::folderOf(QFileInfo(path).absoluteFilePath()) +
-                          u"CharData.CSV"_s;
+    const QString table =
+        FileSystem::folderOf(QFileInfo(path).absoluteFilePath()) + u"CharData.CSV"_s;
     if (!FileSystem::isFile(table))
         return line.usageError(u"a win-point table needs the character count: give --chars N, "
                                u"or put CharData.CSV beside the file"_s);

@@ -75,8 +75,8 @@ QStringList winPointGaps()
         gaps += QString::number(size.rows) + u" lines for "_s + characters +
                 u"; the missing rows repeat the last line"_s;
     if (size.columns < gCharCount)
-        gaps += u"a line of "_s + QString::number(size.columns) + u" columns for "_s +
-                characters + u"; the missing columns are 0 points"_s;
+        gaps += u"a line of "_s + QString::number(size.columns) + u" columns for "_s + characters +
+                u"; the missing columns are 0 points"_s;
     return gaps;
 }
 

@@ -1,6 +1,5 @@
-#include "Commands.h"
-
 #include "CommandLine.h"
+#include "Commands.h"
 #include "Console.h"
 #include "Validation.h"
 #include "platform/FileSystem.h"
@@ -51,7 +50,8 @@ int Commands::validate(const QStringList &words)
     if (!FileSystem::isFolder(folder))
         return Console::fail(folder + u": no such folder"_s);
 
-    const Findings findings = validateFolder(QDir::toNativeSeparators(QDir(folder).absolutePath()) + QDir::separator());
+    const Findings findings =
+        validateFolder(QDir::toNativeSeparators(QDir(folder).absolutePath()) + QDir::separator());
     for (const Findings::Finding &finding : findings.all())
         Console::out((finding.error ? u"error: "_s : u"warning: "_s) + finding.text);
     Console::out(QString::number(findings.errors()) + u" errors, "_s +

@@ -13,8 +13,7 @@ namespace ValidationChecks {
 namespace {
 
 // A warning when the music file `name` is not there; names are relative to the program folder.
-void checkFile(const QString &folder, const QString &where, const QString &name,
-               Findings &findings)
+void checkFile(const QString &folder, const QString &where, const QString &name, Findings &findings)
 {
     const QString native = FileSystem::fromDataName(name);
     const QString path = QDir::isAbsolutePath(native) ? native : folder + native;

@@ -89,8 +89,8 @@ void talk(const QString &folder, Findings &findings)
             const QStringList pieces = hStringList::SplitText(gStrList().Item(key), u"-");
             for (qsizetype i = 0; i < pieces.size(); ++i) {
                 const QString where = u"Vs.CSV: "_s + key + u" talk line "_s +
-                                      QString::number(i + 1) + u" \""_s +
-                                      Report::shown(pieces[i]) + u"\": "_s;
+                                      QString::number(i + 1) + u" \""_s + Report::shown(pieces[i]) +
+                                      u"\": "_s;
                 checkLine(lists, you, enemy, where, pieces[i], findings);
             }
         }

@@ -1,0 +1,46 @@
+#include "game/LoadSteps.h"
+
+#include "GameFiles.h"
+#include "game/GameTables.h"
+#include "game/SharedObjects.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+TEST(LoadSteps, FiveStepsInTheirOrderWithStrictPictures)
+{
+    TestFolder dir;
+    writePicture(dir, u"f.bmp"_s);
+    dir.writeText(u"CharData.CSV"_s, u"Char  Ver.1.00\n1,A,c,f.bmp,m.mid\n2,B,c,none.bmp\n"_s);
+    dir.writeText(u"CardData.CSV"_s, u"Card  Ver.1.00\nAbs,f.bmp\n1,C,p,e,c,f.bmp,9,0,1,0,0\n"_s);
+    dir.writeText(u"BtlPoint.CSV"_s, u"1,2\n3,4\n"_s);
+    dir.writeText(u"Vs.CSV"_s, u"StrLstVer.1.00\nMusWin,w.mid\n"_s);
+
+    const std::array<LoadStep, 5> &steps = LoadSteps();
+    QStringList files;
+    for (const LoadStep &step : steps)
+        files += step.fileName;
+    EXPECT_EQ(files, (QStringList{u"CharData.CSV"_s, u"CardData.CSV"_s, u"BtlRec.CSV"_s,
+                                  u"BtlPoint.CSV"_s, u"Vs.CSV"_s}));
+    EXPECT_EQ(steps[CharacterStep].caption, u"キャラクターデータ"_s);
+    EXPECT_TRUE(steps[RecordStep].mayWriteFile);
+
+    gCharData().setAccessLevel(0);
+    EXPECT_EQ(steps[CharacterStep].run(dir.path(steps[CharacterStep].fileName)), rcPictureNotFound)
+        << "the step itself makes pictures strict";
+    EXPECT_EQ(steps[CharacterStep].errorMessageEX(), u"none.bmp"_s);
+    EXPECT_EQ(steps[CharacterStep].failedLine().number, 3);
+
+    dir.writeText(u"CharData.CSV"_s, u"Char  Ver.1.00\n1,A,c,f.bmp\n2,B,c,f.bmp\n"_s);
+    for (const LoadStep &step : steps)
+        EXPECT_EQ(step.run(dir.path(step.fileName)), rcSuccess) << step.fileName.toStdString();
+    EXPECT_EQ(gCardCount, 1);
+    EXPECT_EQ(gBtlRec().WinPoint(2, 1), 3);
+    EXPECT_EQ(gStrList().Item(u"MusWin"), u"w.mid"_s);
+    EXPECT_TRUE(dir.read(u"BtlRec.CSV"_s).size() > 0) << "a fresh record is saved";
+}
+
+} // namespace
