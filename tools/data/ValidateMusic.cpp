@@ -23,7 +23,7 @@ void checkFile(const QString &folder, const QString &where, const QString &name,
 
 } // namespace
 
-void music(const QString &folder, bool battleData, Findings &findings)
+void music(const QString &folder, bool characters, bool battleData, Findings &findings)
 {
     if (battleData) {
         // Pre-battle, victory and defeat music; an empty entry means none.
@@ -33,6 +33,8 @@ void music(const QString &folder, bool battleData, Findings &findings)
                 checkFile(folder, u"Vs.CSV: "_s + key.toString() + u": "_s, name, findings);
         }
     }
+    if (!characters)
+        return;
     // The computer's character plays its battle music.
     for (std::int32_t n = 1; n <= selectableCount(); ++n) {
         const auto row = static_cast<std::size_t>(n);

@@ -62,7 +62,8 @@ void decks(Findings &findings)
 {
     for (std::size_t row = 1; row < gChars.size(); ++row) {
         const CharRecord &c = gChars[row];
-        const std::int16_t used = std::clamp<std::int16_t>(c.DeckCount, 0, kDeckSize);
+        // A count outside the deck is an error of its own.
+        const std::int16_t used = c.DeckCount >= 0 && c.DeckCount <= kDeckSize ? c.DeckCount : 0;
         for (std::int16_t i = 0; i < used; ++i) {
             const std::int16_t entry = c.Deck[static_cast<std::size_t>(i)];
             if (entry < 1 || entry > gCardCount)

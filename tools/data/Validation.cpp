@@ -24,7 +24,6 @@ Findings validateFolder(const QString &folder)
         ValidationChecks::winPoints(findings);
     if (loaded.characters && loaded.battleData)
         ValidationChecks::talk(folder, findings);
-    if (loaded.characters)
-        ValidationChecks::music(folder, loaded.battleData, findings);
+    ValidationChecks::music(folder, loaded.characters, loaded.battleData, findings);
     return findings;
 }

@@ -39,7 +39,7 @@ void cards(Findings &findings);
 void winPoints(Findings &findings);
 // Talk files of the selectable characters and the "Vs" scripts between them.
 void talk(const QString &folder, Findings &findings);
-// Music files of the characters, and of the battle data when it loaded.
-void music(const QString &folder, bool battleData, Findings &findings);
+// Music files named by the character table and by the battle data, of those that loaded.
+void music(const QString &folder, bool characters, bool battleData, Findings &findings);
 
 } // namespace ValidationChecks
