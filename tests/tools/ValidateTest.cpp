@@ -197,6 +197,19 @@ TEST(Validate, MoreCharactersThanThePanelShows)
                                         u"0 errors, 1 warnings"_s}));
 }
 
+TEST(Validate, TooManyCharactersForARecordAreRefusedRatherThanLoaded)
+{
+    const GameFolder game;
+    QString table = u"Char  Ver.1.00\n"_s;
+    for (int n = 1; n <= 1001; ++n)
+        table += QString::number(n) + u",C,c,face\\a.bmp,mus\\b1.mid\n"_s;
+    game.write(u"CharData.CSV"_s, table);
+    const ToolRun run = runTool({u"validate"_s, game.path()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.lines().contains(u"error: BtlRec.CSV: not loaded for 1001 characters"_s))
+        << run.text().toStdString();
+}
+
 TEST(Validate, AFolderMustBeGiven)
 {
     const GameFolder game;

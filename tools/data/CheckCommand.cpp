@@ -31,11 +31,8 @@ QString help()
 int Commands::check(const QStringList &words)
 {
     CommandLine line(u"check"_s, help());
-    TableOptions::add(line);
-    if (const std::optional<int> status = line.parse(words, 1, 1))
-        return *status;
     TableArguments table;
-    if (const std::optional<int> status = TableOptions::resolve(line, table))
+    if (const std::optional<int> status = TableOptions::parse(line, words, table))
         return *status;
 
     const TableRead read = readTable(table.kind, table.path);

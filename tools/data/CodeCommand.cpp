@@ -79,27 +79,24 @@ ResultCode write(DataKind kind, const QString &path, const QString &out, bool co
 int Commands::code(const QStringList &words)
 {
     CommandLine line(u"code"_s, help());
-    TableOptions::add(line);
     line.addOption({kTo}, u"FORM"_s);
     line.addOption({kOut, u"output"_s}, u"OUT"_s);
-    if (const std::optional<int> status = line.parse(words, 1, 1))
-        return *status;
-    const QString form = line.value(kTo);
-    if (form != u"coded"_s && form != u"plain"_s)
-        return line.usageError(u"--to takes coded or plain"_s);
-    const QString out = line.value(kOut);
-    if (out.isEmpty())
-        return line.usageError(u"-o OUT is missing"_s);
+    const auto checkOwn = [&line]() -> std::optional<int> {
+        if (line.value(kTo) != u"coded"_s && line.value(kTo) != u"plain"_s)
+            return line.usageError(u"--to takes coded or plain"_s);
+        if (line.value(kOut).isEmpty())
+            return line.usageError(u"-o OUT is missing"_s);
+        return std::nullopt;
+    };
     TableArguments table;
-    if (const std::optional<int> status = TableOptions::resolve(line, table))
+    if (const std::optional<int> status = TableOptions::parse(line, words, table, checkOwn))
         return *status;
-
     const TableRead read = readTable(table.kind, table.path);
-    for (const QString &warning : read.warnings)
-        Console::err(u"warning: "_s + warning);
-    if (read.code != rcSuccess)
-        return Console::fail(failureMessage(table.path, read) + u"; nothing written"_s);
-    const bool coded = form == u"coded"_s;
+    if (const std::optional<int> status =
+            reportOnStandardError(table.path, read, u"; nothing written"_s))
+        return *status;
+    const QString out = line.value(kOut);
+    const bool coded = line.value(kTo) == u"coded"_s;
     if (!coded && table.kind == DataKind::Point) {
         QByteArray text;
         if (plainText(table.kind, table.path, text) && !DataKinds::plainWinPoints(text))

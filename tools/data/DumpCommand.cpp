@@ -37,18 +37,12 @@ QString help()
 int Commands::dump(const QStringList &words)
 {
     CommandLine line(u"dump"_s, help());
-    TableOptions::add(line);
-    if (const std::optional<int> status = line.parse(words, 1, 1))
-        return *status;
     TableArguments table;
-    if (const std::optional<int> status = TableOptions::resolve(line, table))
+    if (const std::optional<int> status = TableOptions::parse(line, words, table))
         return *status;
-
     const TableRead read = readTable(table.kind, table.path);
-    for (const QString &warning : read.warnings)
-        Console::err(u"warning: "_s + warning);
-    if (read.code != rcSuccess)
-        return Console::fail(failureMessage(table.path, read));
+    if (const std::optional<int> status = reportOnStandardError(table.path, read))
+        return *status;
     for (const QString &row : dumpTable(table.kind))
         Console::out(row);
     return Console::Success;

@@ -4,6 +4,7 @@
 #include "InputFile.h"
 #include "RecordCopy.h"
 #include "Report.h"
+#include "TableReader.h"
 #include "game/GameTables.h"
 #include "game/SharedObjects.h"
 #include "platform/FileSystem.h"
@@ -21,6 +22,8 @@ const QString kChars = u"chars"_s;
 
 void setCharacterCount(std::int32_t count)
 {
+    // Creating the character table's object empties the table: it must come first.
+    gCharData();
     gChars.assign(static_cast<std::size_t>(count) + 1, CharRecord{});
     gCharCount = count;
 }
@@ -45,7 +48,7 @@ std::optional<int> characterCount(const CommandLine &line, const QString &path)
     if (const std::optional<QString> problem = InputFile::problem(table))
         return Console::fail(*problem);
     clsChar &characters = gCharData();
-    characters.setAccessLevel(0);
+    characters.setAccessLevel(LenientPictures);
     const ResultCode code = characters.Read(table);
     if (code != rcSuccess)
         return Console::fail(table + u": "_s + Report::code(code) +
@@ -58,12 +61,6 @@ std::optional<int> characterCount(const CommandLine &line, const QString &path)
 
 } // namespace
 
-void add(CommandLine &line)
-{
-    line.addOption({kKind}, u"KIND"_s);
-    line.addOption({kChars}, u"N"_s);
-}
-
 QString help()
 {
     return u"  --kind KIND  "_s + DataKinds::choices() +
@@ -75,8 +72,17 @@ QString help()
            u"               the count comes from CharData.CSV in the table's folder."_s;
 }
 
-std::optional<int> resolve(const CommandLine &line, TableArguments &table)
+std::optional<int> parse(CommandLine &line, const QStringList &words, TableArguments &table,
+                         const std::function<std::optional<int>()> &checkOwn)
 {
+    line.addOption({kKind}, u"KIND"_s);
+    line.addOption({kChars}, u"N"_s);
+    if (const std::optional<int> status = line.parse(words, 1, 1))
+        return status;
+    if (checkOwn) {
+        if (const std::optional<int> status = checkOwn())
+            return status;
+    }
     table.path = line.arguments().value(0);
     if (line.isSet(kKind)) {
         const std::optional<DataKind> kind = DataKinds::named(line.value(kKind));

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 // The file and the options that check, dump and code share: FILE, --kind and --chars.
@@ -16,16 +17,15 @@ struct TableArguments
 
 namespace TableOptions {
 
-// Adds --kind and --chars to `line`.
-void add(CommandLine &line);
-
 // The help lines of the two options.
 QString help();
 
-// Fills `table` from the parsed `line`: the file (its first argument), its kind (--kind, or
-// told from the file) and, for a win-point table, gCharCount from --chars or from the
-// character table beside the file. Nothing when it all worked; else the exit status, the
-// reason printed.
-std::optional<int> resolve(const CommandLine &line, TableArguments &table);
+// Parses `words` with `line` (which holds the command's own options, FILE and the two above)
+// and fills `table`: the file, its kind (--kind, or told from the file) and, for a win-point
+// table, gCharCount from --chars or from the character table beside the file. `checkOwn`
+// checks the command's own options before any file is read. Nothing when it all worked; else
+// the exit status, the reason printed.
+std::optional<int> parse(CommandLine &line, const QStringList &words, TableArguments &table,
+                         const std::function<std::optional<int>()> &checkOwn = {});
 
 } // namespace TableOptions

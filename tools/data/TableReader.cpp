@@ -1,5 +1,6 @@
 #include "TableReader.h"
 
+#include "Console.h"
 #include "PictureCheck.h"
 #include "RecordCopy.h"
 #include "Report.h"
@@ -13,26 +14,15 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Any level but the strict one gives empty pictures for missing ones.
-constexpr std::int32_t kLenientLevel = 0;
-
-TableRead readCharacters(const QString &path)
+// A table read with lenient pictures; `pictures` lists those a strict read would stop at.
+template<typename Table>
+TableRead readLeniently(Table &table, const QString &path,
+                        QStringList (*pictures)(const QString &folder))
 {
-    clsChar &table = gCharData();
-    table.setAccessLevel(kLenientLevel);
+    table.setAccessLevel(LenientPictures);
     TableRead read{table.Read(path), table.failedLine(), {}, {}};
     if (read.code == rcSuccess)
-        read.warnings = PictureCheck::characters(FileSystem::folderOf(path));
-    return read;
-}
-
-TableRead readCards(const QString &path)
-{
-    clsCard &table = gCardData();
-    table.setAccessLevel(kLenientLevel);
-    TableRead read{table.Read(path), table.failedLine(), {}, {}};
-    if (read.code == rcSuccess)
-        read.warnings = PictureCheck::cards(FileSystem::folderOf(path));
+        read.warnings = pictures(FileSystem::folderOf(path));
     return read;
 }
 
@@ -84,9 +74,9 @@ TableRead readTable(DataKind kind, const QString &path)
 {
     switch (kind) {
     case DataKind::Char:
-        return readCharacters(path);
+        return readLeniently(gCharData(), path, PictureCheck::characters);
     case DataKind::Card:
-        return readCards(path);
+        return readLeniently(gCardData(), path, PictureCheck::cards);
     case DataKind::Record:
         return readRecord(path);
     case DataKind::Point:
@@ -97,12 +87,17 @@ TableRead readTable(DataKind kind, const QString &path)
     return readStrings(path);
 }
 
-QString failureMessage(const QString &path, const TableRead &read)
+std::optional<int> reportOnStandardError(const QString &path, const TableRead &read,
+                                         const QString &consequence)
 {
+    for (const QString &warning : read.warnings)
+        Console::err(u"warning: "_s + warning);
+    if (read.code == rcSuccess)
+        return std::nullopt;
     QString message = path + u": "_s + Report::code(read.code);
     if (read.line.number > 0)
         message += u" at "_s + Report::line(read.line);
     if (!read.note.isEmpty())
         message += u"; "_s + read.note;
-    return message;
+    return Console::fail(message + consequence);
 }
