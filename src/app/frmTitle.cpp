@@ -1,6 +1,7 @@
 #include "app/frmTitle.h"
 
 #include "data/basGlobal.h"
+#include "game/LoadSteps.h"
 #include "game/SharedObjects.h"
 #include "platform/Fonts.h"
 #include "platform/MsgBox.h"
@@ -11,51 +12,12 @@
 #include <QTimer>
 
 #include <exception>
-#include <functional>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int kStrictPictures = 2;
 const QString kCrLf = u"\r\n"_s;
-
-struct LoadStep
-{
-    QString what;
-    std::function<ResultCode()> operation;
-    // The name that stopped a table's read, added to the message; none for other steps.
-    std::function<QString()> detail;
-};
-
-std::vector<LoadStep> loadSteps()
-{
-    return {
-        {u"キャラクターデータ"_s,
-         [] {
-             gCharData().setAccessLevel(kStrictPictures);
-             return gCharData().Read(gAppPath + u"CharData.CSV"_s);
-         },
-         [] {
-             return gCharData().ErrorMessageEX();
-         }},
-        {u"カードデータ"_s,
-         [] {
-             gCardData().setAccessLevel(kStrictPictures);
-             return gCardData().Read(gAppPath + u"CardData.CSV"_s);
-         },
-         [] {
-             return gCardData().ErrorMessageEX();
-         }},
-        {u"戦績データ"_s, [] { return gBtlRec().Read(gAppPath + u"BtlRec.CSV"_s); }, {}},
-        {u"勝利ポイントテーブル"_s,
-         [] { return gBtlRec().Read_WinPoint(gAppPath + u"BtlPoint.CSV"_s); },
-         {}},
-        {u"戦闘画面用データ"_s,
-         [] { return gStrList().Read(gAppPath + u"Vs.CSV"_s, clsStringList::AppendToList); },
-         {}},
-    };
-}
 
 QLabel *label(QWidget *parent, const QString &name, QRect twips, const QFont &font)
 {
@@ -94,17 +56,17 @@ void frmTitle::showEvent(QShowEvent *event)
 void frmTitle::load()
 {
     try {
-        for (const LoadStep &step : loadSteps()) {
-            m_M = step.what + kCrLf + u"読み込み"_s;
+        for (const LoadStep &step : LoadSteps()) {
+            m_M = step.caption + kCrLf + u"読み込み"_s;
             m_lblMessage->setText(m_M);
             // The caption is painted before the load blocks.
             m_lblMessage->repaint();
             QCoreApplication::processEvents();
-            m_R = step.operation();
+            m_R = step.run(gAppPath + step.fileName);
             if (m_R == rcSuccess)
                 continue;
-            if (step.detail)
-                m_M += kCrLf + step.detail();
+            if (step.errorMessageEX)
+                m_M += kCrLf + step.errorMessageEX();
             if (!ErrorReport()) {
                 close();
                 return;

@@ -18,7 +18,8 @@ struct LoadStep
     // Reading the battle record may write its file: a missing or damaged record is replaced.
     bool mayWriteFile = false;
     std::function<ResultCode(const QString &path)> run;
-    // The picture that stopped the step's read; only the two tables name one.
+    // The picture that stopped the step's read; only the two tables have one (empty for the
+    // other steps).
     std::function<QString()> errorMessageEX;
     // The line of the file at which the step's read stopped.
     std::function<DataFile::FailedLine()> failedLine;

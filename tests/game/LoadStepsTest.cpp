@@ -27,6 +27,7 @@ TEST(LoadSteps, FiveStepsInTheirOrderWithStrictPictures)
                                   u"BtlPoint.CSV"_s, u"Vs.CSV"_s}));
     EXPECT_EQ(steps[CharacterStep].caption, u"キャラクターデータ"_s);
     EXPECT_TRUE(steps[RecordStep].mayWriteFile);
+    EXPECT_FALSE(steps[RecordStep].errorMessageEX) << "only the tables name a picture";
 
     gCharData().setAccessLevel(0);
     EXPECT_EQ(steps[CharacterStep].run(dir.path(steps[CharacterStep].fileName)), rcPictureNotFound)

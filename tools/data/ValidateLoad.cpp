@@ -22,8 +22,8 @@ bool run(const LoadStep &step, const QString &path, Findings &findings)
     if (code == rcSuccess)
         return true;
     QString text = step.fileName + u": "_s + Report::code(code);
-    if (const QString picture = step.errorMessageEX(); !picture.isEmpty())
-        text += u": "_s + picture;
+    if (step.errorMessageEX && !step.errorMessageEX().isEmpty())
+        text += u": "_s + step.errorMessageEX();
     if (const DataFile::FailedLine line = step.failedLine(); line.number > 0)
         text += u" at "_s + Report::line(line);
     findings.error(text);
