@@ -6,6 +6,7 @@
 
 class frmADV;
 class frmTitle;
+class frmVs;
 
 // Owns the program's windows and connects them. The windows live until the event loop has
 // ended, so no window is destroyed while a nested wait inside another still runs.
@@ -19,10 +20,12 @@ public:
 
     frmTitle &title() const { return *m_title; }
     frmADV &adventure() const { return *m_adventure; }
+    frmVs &battle() const { return *m_battle; }
 
 private:
     void showVersionBox(QWidget *owner);
 
     std::unique_ptr<frmTitle> m_title;
     std::unique_ptr<frmADV> m_adventure;
+    std::unique_ptr<frmVs> m_battle;
 };

@@ -9,27 +9,21 @@ namespace Look {
 
 void install()
 {
-    const QColor night(0x1B, 0x16, 0x3A);
-    const QColor indigo(0x2E, 0x27, 0x6B);
-    const QColor violet(0x5B, 0x3F, 0xA8);
-    const QColor ivory(0xF8, 0xF1, 0xDE);
-    const QColor gold(0xE8, 0xC0, 0x5A);
-
     QPalette palette;
-    palette.setColor(QPalette::Window, night);
-    palette.setColor(QPalette::WindowText, ivory);
-    palette.setColor(QPalette::Base, indigo);
-    palette.setColor(QPalette::AlternateBase, night);
-    palette.setColor(QPalette::Text, ivory);
-    palette.setColor(QPalette::Button, violet);
-    palette.setColor(QPalette::ButtonText, ivory);
-    palette.setColor(QPalette::Highlight, gold);
-    palette.setColor(QPalette::HighlightedText, night);
-    palette.setColor(QPalette::ToolTipBase, ivory);
-    palette.setColor(QPalette::ToolTipText, night);
-    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x8A, 0x84, 0xA8));
-    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x8A, 0x84, 0xA8));
-    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(0x8A, 0x84, 0xA8));
+    palette.setColor(QPalette::Window, Night);
+    palette.setColor(QPalette::WindowText, Ivory);
+    palette.setColor(QPalette::Base, Indigo);
+    palette.setColor(QPalette::AlternateBase, Night);
+    palette.setColor(QPalette::Text, Ivory);
+    palette.setColor(QPalette::Button, Violet);
+    palette.setColor(QPalette::ButtonText, Ivory);
+    palette.setColor(QPalette::Highlight, Gold);
+    palette.setColor(QPalette::HighlightedText, Night);
+    palette.setColor(QPalette::ToolTipBase, Ivory);
+    palette.setColor(QPalette::ToolTipText, Night);
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, Dimmed);
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, Dimmed);
+    palette.setColor(QPalette::Disabled, QPalette::Text, Dimmed);
     QApplication::setPalette(palette);
 
     qApp->setStyleSheet(uR"(

@@ -1,5 +1,6 @@
 // Renders the game's windows to PNG files for the documentation:
 // `virelith-shots --data DIR --out DIR`. The data folder is read as the game reads its own.
+#include "BattleShots.h"
 #include "adventure/frmADV.h"
 #include "app/frmAbout.h"
 #include "app/frmTitle.h"
@@ -104,5 +105,9 @@ int main(int argc, char **argv)
         return 1;
     frmAbout about(&adventure);
     about.show();
-    return save(about, dir, u"about.png"_s) ? 0 : 1;
+    if (!save(about, dir, u"about.png"_s))
+        return 1;
+    about.hide();
+    adventure.hide();
+    return renderBattleShots(dir) ? 0 : 1;
 }

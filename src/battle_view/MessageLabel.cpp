@@ -1,0 +1,54 @@
+#include "battle_view/MessageLabel.h"
+
+#include "platform/Look.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+
+// Room for the outline on each side.
+constexpr int kOutline = 2;
+
+} // namespace
+
+MessageLabel::MessageLabel(QWidget *parent) : QWidget(parent) {}
+
+void MessageLabel::setText(const QString &text)
+{
+    m_text = text;
+    fit();
+    update();
+}
+
+void MessageLabel::setColor(const QColor &color)
+{
+    m_color = color;
+    update();
+}
+
+void MessageLabel::fit()
+{
+    const QFontMetrics metrics(font());
+    resize(metrics.horizontalAdvance(m_text) + 2 * kOutline, metrics.height() + 2 * kOutline);
+}
+
+void MessageLabel::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        fit();
+}
+
+void MessageLabel::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QFontMetrics metrics(font());
+    QPainterPath path;
+    path.addText(kOutline, kOutline + metrics.ascent(), font(), m_text);
+    painter.setPen(QPen(Look::Night, 2 * kOutline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPath(path);
+    painter.fillPath(path, m_color);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+// A label that takes the size of its text as soon as the text is set: the floating numbers and
+// the final message of a battle. The text is drawn with a dark outline so that it reads over
+// the cards and the board alike.
+class MessageLabel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit MessageLabel(QWidget *parent);
+
+    QString text() const { return m_text; }
+    void setText(const QString &text);
+    QColor color() const { return m_color; }
+    void setColor(const QColor &color);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void fit();
+
+    QString m_text;
+    QColor m_color;
+};

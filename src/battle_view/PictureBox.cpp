@@ -1,0 +1,110 @@
+#include "battle_view/PictureBox.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+PictureBox::PictureBox(Fit fit, QWidget *parent) : QWidget(parent), m_fit(fit) {}
+
+void PictureBox::setPicture(const Picture &picture)
+{
+    m_picture = picture;
+    if (m_fit == Fit::Natural && !picture.isNull())
+        resize(picture.size());
+    rescale();
+    update();
+}
+
+void PictureBox::setRim(const QColor &color, int width, int radius)
+{
+    m_rim = color;
+    m_rimWidth = width;
+    m_radius = radius;
+    rescale();
+    update();
+}
+
+QRect PictureBox::pictureArea() const
+{
+    return rect().adjusted(m_rimWidth, m_rimWidth, -m_rimWidth, -m_rimWidth);
+}
+
+void PictureBox::rescale()
+{
+    const QRect area = pictureArea();
+    if (m_picture.isNull() || area.isEmpty()) {
+        m_scaled = QPixmap();
+        return;
+    }
+    switch (m_fit) {
+    case Fit::Fill:
+        m_scaled = QPixmap::fromImage(
+            m_picture.scaled(area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        break;
+    case Fit::Contain:
+        m_scaled = QPixmap::fromImage(
+            m_picture.size() == area.size()
+                ? m_picture
+                : m_picture.scaled(area.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        break;
+    case Fit::Natural:
+        m_scaled = QPixmap::fromImage(m_picture);
+        break;
+    }
+}
+
+void PictureBox::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    rescale();
+}
+
+void PictureBox::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath outline;
+    outline.addRoundedRect(QRectF(rect()), m_radius, m_radius);
+    if (m_background.isValid())
+        painter.fillPath(outline, m_background);
+    if (!m_scaled.isNull()) {
+        const QRect area = pictureArea();
+        QRect target(QPoint(), m_scaled.size());
+        target.moveCenter(area.center());
+        if (m_fit == Fit::Natural)
+            target.moveTopLeft(area.topLeft());
+        painter.save();
+        painter.setClipPath(outline);
+        painter.drawPixmap(target.topLeft(), m_scaled);
+        painter.restore();
+    }
+    if (m_rimWidth > 0) {
+        const qreal half = m_rimWidth / 2.0;
+        painter.setPen(QPen(m_rim, m_rimWidth));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(half, half, -half, -half), m_radius,
+                                m_radius);
+    }
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent *event)
+{
+    event->accept();
+    emit pointed();
+}
+
+void PictureBox::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    m_pressed = false;
+    event->accept();
+    if (click)
+        emit clicked();
+}

@@ -1,0 +1,204 @@
+#include "battle_view/frmVs.h"
+
+#include "battle/BattleEngine.h"
+#include "battle/Random.h"
+#include "battle_view/AnimeTimer.h"
+#include "battle_view/CardInfo.h"
+#include "battle_view/CharSelect.h"
+#include "battle_view/MidiMusic.h"
+#include "battle_view/PictureBox.h"
+#include "battle_view/VsBoard.h"
+#include "battle_view/VsScreen.h"
+#include "game/SharedObjects.h"
+#include "platform/ExitProcedures.h"
+#include "platform/Fonts.h"
+#include "platform/MsgBox.h"
+#include "sound/frmMIDI.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kClientWidth = 794;
+constexpr int kClientHeight = 556;
+
+} // namespace
+
+frmVs::frmVs(QWidget *parent) : frmVs(Random::Program(), parent) {}
+
+frmVs::frmVs(Random &random, QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(u"frmVs"_s);
+    setWindowIcon(QApplication::windowIcon());
+    setWindowTitle(u"Virelith  "_s + Version());
+    setFont(Fonts::PGothic(9));
+
+    auto *client = new QWidget(this);
+    client->setObjectName(u"frmVsClient"_s);
+    client->setAttribute(Qt::WA_StyledBackground);
+    client->setStyleSheet(u"#frmVsClient { background: qradialgradient(cx:0.37, cy:0.5,"
+                          u" radius:0.75, fx:0.37, fy:0.5, stop:0 #3A2F85, stop:1 #1B163A); }"_s);
+    client->setFixedSize(kClientWidth, kClientHeight);
+    client->setMouseTracking(true);
+    client->installEventFilter(this);
+    setCentralWidget(client);
+
+    buildMenus();
+    m_timer = std::make_unique<AnimeTimer>();
+    // The battle plays its music through the hidden MIDI window's player.
+    m_music = std::make_unique<MidiMusic>(frmMIDI::instance().player());
+    m_board = std::make_unique<VsBoard>(client);
+    m_screen = std::make_unique<VsScreen>(*m_board, *m_mnuOptTalk, [this] {
+        hide();
+        emit returnToAdventure();
+    });
+    m_engine =
+        std::make_unique<BattleEngine>(*m_screen, *m_music, m_timer.get(), random, &gBtlRec());
+    m_timer->attach(m_engine->Anime());
+    m_charSelect = std::make_unique<CharSelect>(*m_board, *m_engine);
+    m_cardInfo = std::make_unique<CardInfo>(*m_board, *m_screen, *m_engine, *m_mnuOptJudge);
+    connectElements();
+    m_engine->Load();
+}
+
+frmVs::~frmVs() = default;
+
+QString frmVs::Version()
+{
+    return BattleEngine::Version();
+}
+
+void frmVs::SetChar(std::int16_t iYou, std::int16_t iEnemy)
+{
+    m_engine->SetChar(iYou, iEnemy);
+}
+
+void frmVs::buildMenus()
+{
+    QMenu *file = menuBar()->addMenu(u"ﾌｧｲﾙ(&F)"_s);
+    const struct
+    {
+        QString name;
+        QString caption;
+    } unused[] = {{u"mnuFileLoad"_s, u"ﾛｰﾄﾞ(&L)"_s},
+                  {u"mnuFileSave"_s, u"ｾｰﾌﾞ(&S)"_s},
+                  {u"mnuFileTitle"_s, u"ﾀｲﾄﾙへ戻る(&T)"_s}};
+    for (const auto &entry : unused) {
+        QAction *action = file->addAction(entry.caption);
+        action->setObjectName(entry.name);
+        action->setEnabled(false);
+    }
+    file->addSeparator();
+    QAction *exit = file->addAction(u"ｹﾞｰﾑを終了する(&X)"_s, this, [this] {
+        // The close that follows does not ask again.
+        if (basMain::ConfirmExit() == IDOK)
+            close();
+    });
+    exit->setObjectName(u"mnuFileExit"_s);
+
+    QMenu *option = menuBar()->addMenu(u"ｵﾌﾟｼｮﾝ(&O)"_s);
+    m_mnuOptJudge = option->addAction(u"勝敗表示"_s);
+    m_mnuOptJudge->setObjectName(u"mnuOptJudge"_s);
+    m_mnuOptTalk = option->addAction(u"ｾﾘﾌ表示"_s);
+    m_mnuOptTalk->setObjectName(u"mnuOptTalk"_s);
+    for (QAction *check : {m_mnuOptJudge, m_mnuOptTalk}) {
+        check->setCheckable(true);
+        check->setChecked(true);
+    }
+
+    QAction *version = menuBar()->addAction(u"ﾊﾞｰｼﾞｮﾝ情報(&V)"_s, this, &frmVs::versionRequested);
+    version->setObjectName(u"mnuVer"_s);
+}
+
+void frmVs::connectElements()
+{
+    for (int slot = 0; slot < 12; ++slot) {
+        const auto s = static_cast<std::int16_t>(slot);
+        PictureBox *card = m_board->picCard[std::size_t(slot)].pic;
+        connect(card, &PictureBox::pointed, this, [this, s] {
+            if (!m_closing)
+                m_cardInfo->ShowCardInfo(s);
+        });
+        // The turn runs from the event loop, not inside the mouse event.
+        connect(card, &PictureBox::clicked, this,
+                [this, s] { QTimer::singleShot(0, this, [this, s] { cardClick(s); }); });
+    }
+    for (int i = 1; i <= VsBoard::kMaxFaces; ++i) {
+        const auto n = static_cast<std::int16_t>(i);
+        PictureBox *face = m_board->imgChar[std::size_t(i)];
+        connect(face, &PictureBox::pointed, this, [this, n] {
+            if (idle())
+                m_charSelect->imgChar_MouseMove(n);
+        });
+        connect(face, &PictureBox::clicked, this,
+                [this, n] { QTimer::singleShot(0, this, [this, n] { imgChar_Click(n); }); });
+    }
+}
+
+bool frmVs::idle() const
+{
+    return !m_closing && !m_engine->Busy();
+}
+
+void frmVs::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // The selection panel takes the focus as the window appears; what it does waits until the
+    // window is on screen.
+    if (!m_board->picCharSelect->isHidden()) {
+        m_board->picCharSelect->setFocus();
+        QTimer::singleShot(0, this, &frmVs::picCharSelect_GotFocus);
+    }
+}
+
+void frmVs::picCharSelect_GotFocus()
+{
+    if (idle() && isVisible() && !m_board->picCharSelect->isHidden())
+        m_charSelect->picCharSelect_GotFocus();
+}
+
+void frmVs::imgChar_Click(std::int16_t i)
+{
+    // A click queued before the choice was complete finds the battle started.
+    if (idle() && m_engine->State().Phase == kPhaseSelecting && !m_board->picCharSelect->isHidden())
+        m_charSelect->imgChar_Click(i);
+}
+
+void frmVs::cardClick(std::int16_t slot)
+{
+    // A click queued while a turn ran, and delivered in the same round of events in which its
+    // last animation ended, would otherwise start a second turn inside the first.
+    if (idle())
+        m_engine->SelectCard(slot);
+}
+
+bool frmVs::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == centralWidget() && event->type() == QEvent::MouseMove && !m_closing) {
+        // Moves that elements pass on reach the background too; only the bare background counts.
+        const QPoint at = static_cast<QMouseEvent *>(event)->position().toPoint();
+        if (centralWidget()->childAt(at) == nullptr)
+            m_cardInfo->Form_MouseMove();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmVs::closeEvent(QCloseEvent *event)
+{
+    // A close the window system delivers comes from the close box.
+    if (!basMain::MayClose(event->spontaneous())) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    m_closing = true;
+    // The battle stops at its next wait; the running animation is cut short first.
+    m_engine->Close();
+    basMain::UnloadAllForms();
+}

@@ -1,0 +1,190 @@
+#include "BattleShots.h"
+
+#include "battle/BattleEngine.h"
+#include "battle/Random.h"
+#include "battle/hCard.h"
+#include "battle_view/AnimeTimer.h"
+#include "battle_view/BalloonBox.h"
+#include "battle_view/MessageLabel.h"
+#include "battle_view/PictureBox.h"
+#include "battle_view/frmVs.h"
+
+#include <QMouseEvent>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Hurries through what the pictures do not show.
+constexpr double kFast = 25;
+constexpr int kMaxBattles = 12;
+constexpr int kMaxTurns = 400;
+
+bool grab(QWidget &window, const QDir &out, const QString &name)
+{
+    const QString path = out.filePath(name);
+    if (!window.grab().save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+// Runs `action` once, the first time `condition` holds. The battle waits for its animations in
+// nested event loops, so the check runs as a timer, inside whichever loop runs.
+void when(QObject *context, std::function<bool()> condition, std::function<void()> action)
+{
+    auto *timer = new QTimer(context);
+    timer->setInterval(1);
+    QObject::connect(timer, &QTimer::timeout, context, [timer, condition, action] {
+        if (!condition())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        action();
+    });
+    timer->start();
+}
+
+template<class T>
+T *element(const frmVs &window, const QString &name)
+{
+    return window.findChild<T *>(name);
+}
+
+void pointAt(QWidget *widget)
+{
+    const QPoint at = widget->rect().center();
+    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &move);
+}
+
+// Clicks and lets whatever the click starts run to its end.
+void clickAndSettle(QWidget *widget)
+{
+    QTest::mouseClick(widget, Qt::LeftButton);
+    QCoreApplication::processEvents();
+}
+
+bool waitingForCard(const frmVs &window)
+{
+    const BattleEngine &engine = window.engine();
+    return !engine.Busy() && engine.State().Phase == kPhaseWaiting;
+}
+
+// The player's card that beats the most of the computer's hand.
+int bestCard(const frmVs &window)
+{
+    const BattleState &state = window.engine().State();
+    int best = -1;
+    int bestWins = -1;
+    for (int pos = 0; pos < 6; ++pos) {
+        if (!element<QWidget>(window, u"picCard"_s + QString::number(pos))->isVisibleTo(&window))
+            continue;
+        int wins = 0;
+        for (int enemy = 0; enemy < 6; ++enemy) {
+            if (element<QWidget>(window, u"picCard"_s + QString::number(6 + enemy))
+                    ->isVisibleTo(&window))
+                wins += hCard::CardJudge(state.Hand[0][std::size_t(pos)],
+                                         state.Hand[1][std::size_t(enemy)]) == 0;
+        }
+        if (wins > bestWins) {
+            best = pos;
+            bestWins = wins;
+        }
+    }
+    return best;
+}
+
+void playTurn(frmVs &window)
+{
+    auto *card = element<QWidget>(window, u"picCard"_s + QString::number(bestCard(window)));
+    clickAndSettle(card);
+    clickAndSettle(card);
+}
+
+void chooseCharacters(frmVs &window, int you, int enemy)
+{
+    window.SetChar(-1, -1);
+    window.show();
+    QCoreApplication::processEvents();
+    clickAndSettle(element<QWidget>(window, u"imgChar"_s + QString::number(you)));
+    clickAndSettle(element<QWidget>(window, u"imgChar"_s + QString::number(enemy)));
+}
+
+} // namespace
+
+bool renderBattleShots(const QDir &out)
+{
+    Random random(7);
+    frmVs window(random);
+    bool ok = true;
+
+    // The player's character is chosen; the pointer rests on the opponent's face.
+    window.SetChar(-1, -1);
+    window.show();
+    QTest::qWait(50);
+    clickAndSettle(element<QWidget>(window, u"imgChar1"_s));
+    QWidget *opponent = element<QWidget>(window, u"imgChar2"_s);
+    pointAt(opponent);
+    ok = grab(window, out, u"battle-select.png"_s) && ok;
+
+    // The first line of talk, once its balloon has slid in.
+    auto *balloon = element<BalloonBox>(window, u"picFukidashi0"_s);
+    bool talked = false;
+    when(
+        &window,
+        [&] {
+            return balloon->isVisible() &&
+                   (balloon->y() == 32 ||
+                    balloon->y() == window.centralWidget()->height() - 32 - balloon->height());
+        },
+        [&] {
+            ok = grab(window, out, u"battle-talk.png"_s) && ok;
+            talked = true;
+            window.animeTimer().setRate(kFast);
+        });
+    clickAndSettle(opponent);
+    if (!talked || !waitingForCard(window)) {
+        std::fprintf(stderr, "the battle did not start with talk\n");
+        return false;
+    }
+
+    // A few turns in, the pointer on one of the player's cards.
+    for (int turn = 0; turn < 2; ++turn)
+        playTurn(window);
+    pointAt(element<QWidget>(window, u"picCard"_s + QString::number(bestCard(window))));
+    ok = grab(window, out, u"battle-board.png"_s) && ok;
+
+    // Battles until the player wins one; the final message is caught in the middle.
+    auto *message = element<MessageLabel>(window, u"lblMessage"_s);
+    bool won = false;
+    when(
+        &window, [&] { return message->isVisible() && message->text() == u"Ｙｏｕ  Ｗｉｎ"_s; },
+        [&] {
+            window.animeTimer().setRate(1);
+            when(
+                &window, [&] { return message->x() <= (592 - message->width()) / 2; },
+                [&] {
+                    ok = grab(window, out, u"battle-win.png"_s) && ok;
+                    won = true;
+                    window.animeTimer().setRate(kFast);
+                });
+        });
+    for (int battle = 0; battle < kMaxBattles && !won; ++battle) {
+        if (battle > 0)
+            chooseCharacters(window, 1, 2 + battle % 2);
+        for (int turn = 0; turn < kMaxTurns && window.isVisible(); ++turn)
+            playTurn(window);
+    }
+    if (!won)
+        std::fprintf(stderr, "no battle was won\n");
+    return ok && won;
+}
