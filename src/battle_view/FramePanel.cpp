@@ -28,7 +28,7 @@ void FramePanel::paintEvent(QPaintEvent *)
     const QFontMetrics metrics(font());
     // The rim runs through the middle of the caption's line.
     const qreal top = metrics.height() / 2.0;
-    const QRectF rim = QRectF(rect()).adjusted(0.5, top, -0.5, -0.5);
+    const QRectF rim = QRectF(rect()).adjusted(0.5, top, -0.5, -1.5);
     QPainterPath outline;
     outline.addRoundedRect(rim, kRadius, kRadius);
     QColor inside = Look::Night;

@@ -115,8 +115,11 @@ void chooseCharacters(frmVs &window, int you, int enemy)
     window.SetChar(-1, -1);
     window.show();
     QCoreApplication::processEvents();
-    clickAndSettle(element<QWidget>(window, u"imgChar"_s + QString::number(you)));
-    clickAndSettle(element<QWidget>(window, u"imgChar"_s + QString::number(enemy)));
+    for (int face : {you, enemy}) {
+        QWidget *widget = element<QWidget>(window, u"imgChar"_s + QString::number(face));
+        pointAt(widget);
+        clickAndSettle(widget);
+    }
 }
 
 } // namespace
@@ -131,6 +134,7 @@ bool renderBattleShots(const QDir &out)
     window.SetChar(-1, -1);
     window.show();
     QTest::qWait(50);
+    pointAt(element<QWidget>(window, u"imgChar1"_s));
     clickAndSettle(element<QWidget>(window, u"imgChar1"_s));
     QWidget *opponent = element<QWidget>(window, u"imgChar2"_s);
     pointAt(opponent);
