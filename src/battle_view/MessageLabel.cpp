@@ -9,7 +9,7 @@
 namespace {
 
 // Room for the outline on each side.
-constexpr int kOutline = 2;
+constexpr int kOutline = 3;
 
 } // namespace
 
@@ -48,7 +48,9 @@ void MessageLabel::paintEvent(QPaintEvent *)
     const QFontMetrics metrics(font());
     QPainterPath path;
     path.addText(kOutline, kOutline + metrics.ascent(), font(), m_text);
-    painter.setPen(QPen(Look::Night, 2 * kOutline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawPath(path);
+    painter.strokePath(
+        path, QPen(Look::Night, 2 * kOutline + 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.strokePath(path,
+                       QPen(Look::Gold, kOutline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.fillPath(path, m_color);
 }

@@ -102,6 +102,10 @@ SidePanel makeSidePanel(QWidget *client, int side)
     hp->setFont(Fonts::PGothic(9, true));
     panel.lblHp = makeLabel(frame, indexed(u"lblHp"_s, side), QRect(40, hpTop, 49, 17));
     panel.lblHp->setFont(Fonts::PGothic(10.5, true));
+    // White as the battle paints it after every change.
+    QPalette hpColor = panel.lblHp->palette();
+    hpColor.setColor(QPalette::WindowText, Qt::white);
+    panel.lblHp->setPalette(hpColor);
 
     panel.lblPow = makeValue(frame, u"攻撃力 ："_s, u"lblPow"_s, 24, side);
     panel.lblMag = makeValue(frame, u"魔法力 ："_s, u"lblMag"_s, 40, side);
@@ -119,6 +123,8 @@ SidePanel makeSidePanel(QWidget *client, int side)
     panel.shpAtTyp = new ShapeBox(kBarBlue, 0, panel.picAtTyp);
     panel.shpAtTyp->setObjectName(indexed(u"shpAtTyp"_s, side));
     panel.shpAtTyp->setGeometry(0, 0, 0, 13);
+    // A face knocked aside by a hit passes over the values.
+    panel.imgFace->raise();
     return panel;
 }
 

@@ -157,6 +157,14 @@ void frmVs::showEvent(QShowEvent *event)
     }
 }
 
+void frmVs::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    // The window taking the focus makes the battle live, as its selection panel's focus does.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_closing)
+        m_engine->State().bActive = true;
+}
+
 void frmVs::picCharSelect_GotFocus()
 {
     if (idle() && isVisible() && !m_board->picCharSelect->isHidden())
