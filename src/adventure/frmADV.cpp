@@ -242,11 +242,6 @@ bool frmADV::eventFilter(QObject *watched, QEvent *event)
 
 void frmADV::closeEvent(QCloseEvent *event)
 {
-    // A close the window system delivers comes from the close box.
-    if (!basMain::MayClose(event->spontaneous())) {
-        event->ignore();
-        return;
-    }
-    event->accept();
-    basMain::UnloadAllForms();
+    if (basMain::AcceptClose(*event))
+        basMain::UnloadAllForms();
 }

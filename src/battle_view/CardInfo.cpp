@@ -24,29 +24,28 @@ int pixel(float position)
 // Half a mark's width: a mark is centred on its line's end.
 constexpr float kMarkHalf = 8;
 
+struct Mark
+{
+    QString text;
+    QColor color;
+};
+
+// The mark of a judgement (0: the player's card wins, 1: the computer's, other values:
+// neither) at the player's end of its line or at the computer's.
+Mark markOf(std::int16_t result, bool playerEnd)
+{
+    const Mark win{u"○"_s, {0x7C, 0xE0, 0x8A}};
+    const Mark lose{u"×"_s, {0xFF, 0x5A, 0x5A}};
+    if (result == 0 || result == 1)
+        return (result == 0) == playerEnd ? win : lose;
+    return {u"－"_s, {0xF8, 0xF1, 0xDE}};
+}
+
 } // namespace
 
 CardInfo::CardInfo(VsBoard &board, BattleScreen &screen, BattleEngine &engine, const QAction &judge)
     : m_board(board), m_screen(screen), m_engine(engine), m_judge(judge)
 {}
-
-QString CardInfo::Mark(std::int16_t result, bool playerEnd)
-{
-    if (result == 0)
-        return playerEnd ? u"○"_s : u"×"_s;
-    if (result == 1)
-        return playerEnd ? u"×"_s : u"○"_s;
-    return u"－"_s;
-}
-
-QColor CardInfo::MarkColor(const QString &mark)
-{
-    if (mark == u"○")
-        return {0x7C, 0xE0, 0x8A};
-    if (mark == u"×")
-        return {0xFF, 0x5A, 0x5A};
-    return {0xF8, 0xF1, 0xDE};
-}
 
 void CardInfo::ShowCardInfo(std::int16_t p)
 {
@@ -103,10 +102,10 @@ void CardInfo::drawLine(int i, std::int16_t p)
     const std::int16_t result = fromComputer ? hCard::CardJudge(hand[0].at(at), hand[1][position])
                                              : hCard::CardJudge(hand[0][position], hand[1].at(at));
     for (const auto &[label, playerEnd] : {std::pair{playerMark, true}, {computerMark, false}}) {
-        const QString mark = Mark(result, playerEnd);
-        label->setText(mark);
+        const Mark mark = markOf(result, playerEnd);
+        label->setText(mark.text);
         QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, MarkColor(mark));
+        palette.setColor(QPalette::WindowText, mark.color);
         label->setPalette(palette);
     }
 

@@ -1,8 +1,5 @@
 #pragma once
 
-#include <QColor>
-#include <QString>
-
 #include <cstdint>
 
 class BattleEngine;
@@ -23,11 +20,6 @@ public:
     // The pointer is over the bare window background: the lines go, the played cards and the
     // side labels come back.
     void Form_MouseMove();
-
-    // The mark of a judgement (0 the player's card wins, 1 the computer's, other values
-    // neither) at the player's end or at the computer's, and its colour.
-    static QString Mark(std::int16_t result, bool playerEnd);
-    static QColor MarkColor(const QString &mark);
 
 private:
     // Line i and its marks for pointed slot `p`, or none when the opposing card is gone.

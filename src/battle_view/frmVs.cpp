@@ -199,12 +199,8 @@ bool frmVs::eventFilter(QObject *watched, QEvent *event)
 
 void frmVs::closeEvent(QCloseEvent *event)
 {
-    // A close the window system delivers comes from the close box.
-    if (!basMain::MayClose(event->spontaneous())) {
-        event->ignore();
+    if (!basMain::AcceptClose(*event))
         return;
-    }
-    event->accept();
     m_closing = true;
     // The battle stops at its next wait; the running animation is cut short first.
     m_engine->Close();

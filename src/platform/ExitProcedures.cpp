@@ -3,6 +3,7 @@
 #include "platform/MsgBox.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QPointer>
 #include <QWidget>
 
@@ -18,6 +19,12 @@ int ConfirmExit()
 bool MayClose(bool byCloseBox)
 {
     return !byCloseBox || ConfirmExit() == IDOK;
+}
+
+bool AcceptClose(QCloseEvent &event)
+{
+    event.setAccepted(MayClose(event.spontaneous()));
+    return event.isAccepted();
 }
 
 void UnloadAllForms()

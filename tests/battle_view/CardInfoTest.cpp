@@ -1,4 +1,3 @@
-#include "battle_view/CardInfo.h"
 
 #include "VsTesting.h"
 #include "battle_view/PictureBox.h"
@@ -80,17 +79,6 @@ TEST_F(CardInfoTest, LinesFanOutFromThePointedCardToEachOpposingCard)
     }
     EXPECT_EQ(mark(2)->text(), u"×"_s) << "yellow beats red";
     EXPECT_EQ(mark(8)->text(), u"○"_s);
-}
-
-TEST_F(CardInfoTest, MarksForEachJudgement)
-{
-    EXPECT_EQ(CardInfo::Mark(0, true), u"○"_s);
-    EXPECT_EQ(CardInfo::Mark(0, false), u"×"_s);
-    EXPECT_EQ(CardInfo::Mark(1, true), u"×"_s);
-    EXPECT_EQ(CardInfo::Mark(1, false), u"○"_s);
-    EXPECT_EQ(CardInfo::Mark(-1, true), u"－"_s);
-    EXPECT_EQ(CardInfo::Mark(-1, false), u"－"_s);
-    EXPECT_NE(CardInfo::MarkColor(u"○"_s), CardInfo::MarkColor(u"×"_s));
 }
 
 TEST_F(CardInfoTest, PanelShowsThePointedCard)

@@ -112,19 +112,4 @@ TEST_F(TalkBalloonTest, OptionOffOrAnUnknownKeyChangeNothing)
     EXPECT_FALSE(picture->isHidden());
 }
 
-TEST_F(TalkBalloonTest, AnchorsOfPlaceTalk)
-{
-    talk.SetTalkShape(100, 40);
-    const struct
-    {
-        std::int32_t hAlign, vAlign;
-        float left, top;
-    } cases[] = {{0, 0, 200, 300}, {1, 1, 150, 280}, {2, 2, 100, 260}, {3, 7, 100, 260}};
-    for (const auto &c : cases) {
-        talk.PlaceTalk(200, 300, c.hAlign, c.vAlign);
-        EXPECT_FLOAT_EQ(element.Left(), c.left) << c.hAlign;
-        EXPECT_FLOAT_EQ(element.Top(), c.top) << c.vAlign;
-    }
-}
-
 } // namespace

@@ -25,17 +25,6 @@ constexpr double kFast = 25;
 constexpr int kMaxBattles = 12;
 constexpr int kMaxTurns = 400;
 
-bool grab(QWidget &window, const QDir &out, const QString &name)
-{
-    const QString path = out.filePath(name);
-    if (!window.grab().save(path)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-        return false;
-    }
-    std::printf("%s\n", qPrintable(path));
-    return true;
-}
-
 // Runs `action` once, the first time `condition` holds. The battle waits for its animations in
 // nested event loops, so the check runs as a timer, inside whichever loop runs.
 void when(QObject *context, std::function<bool()> condition, std::function<void()> action)
@@ -123,6 +112,17 @@ void chooseCharacters(frmVs &window, int you, int enemy)
 }
 
 } // namespace
+
+bool grab(QWidget &window, const QDir &out, const QString &name)
+{
+    const QString path = out.filePath(name);
+    if (!window.grab().save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
 
 bool renderBattleShots(const QDir &out)
 {

@@ -26,13 +26,7 @@ namespace {
 bool save(QWidget &window, const QDir &out, const QString &name)
 {
     QTest::qWait(50);
-    const QString path = out.filePath(name);
-    if (!window.grab().save(path)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-        return false;
-    }
-    std::printf("%s\n", qPrintable(path));
-    return true;
+    return grab(window, out, name);
 }
 
 bool copyFolder(const QDir &from, const QDir &to)
