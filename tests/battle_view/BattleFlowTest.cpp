@@ -2,6 +2,7 @@
 #include "battle_view/AnimeTimer.h"
 #include "battle_view/BalloonBox.h"
 #include "battle_view/MessageLabel.h"
+#include "battle_view/PictureBox.h"
 #include "game/SharedObjects.h"
 #include "platform/MsgBox.h"
 
@@ -42,6 +43,11 @@ TEST_F(VsTest, AWholeBattleByClicksFromTheSelectionBackToTheAdventure)
     EXPECT_EQ(talk, (QStringList{u"キャラ1です。"_s, u"よろしく。"_s})) << "the player spoke first";
     ASSERT_EQ(state().Phase, kPhaseWaiting);
     EXPECT_FALSE(window().animeTimer().isRunning()) << "no timer runs while nothing moves";
+    for (int slot = 0; slot < 12; ++slot) {
+        const CardRecord &dealt = state().Hand[std::size_t(slot / 6)][std::size_t(slot % 6)];
+        EXPECT_EQ(find<PictureBox>(u"picCard"_s, slot)->Tag(), QString::number(dealt.AtType))
+            << "each card keeps its attack type";
+    }
 
     int turns = 0;
     while (returned.isEmpty() && turns < kMaxTurns && playFirstCard()) {
