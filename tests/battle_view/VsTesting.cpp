@@ -1,6 +1,7 @@
 #include "VsTesting.h"
 
 #include "battle_view/AnimeTimer.h"
+#include "game/LoadSteps.h"
 #include "game/SharedObjects.h"
 #include "platform/MsgBox.h"
 #include "support/SampleGame.h"
@@ -25,14 +26,9 @@ void VsTest::load(int characters)
     QApplication::setQuitOnLastWindowClosed(false);
     writeSampleGame(dir, characters);
     gAppPath = dir.folder();
-    gCharData().setAccessLevel(0);
-    gCardData().setAccessLevel(0);
-    ASSERT_EQ(gCharData().Read(dir.path(u"CharData.CSV"_s)), rcSuccess);
-    ASSERT_EQ(gCardData().Read(dir.path(u"CardData.CSV"_s)), rcSuccess);
-    ASSERT_EQ(gBtlRec().Read(dir.path(u"BtlRec.CSV"_s)), rcSuccess);
-    ASSERT_EQ(gBtlRec().Read_WinPoint(dir.path(u"BtlPoint.CSV"_s)), rcSuccess);
     gStrList().RemoveAll();
-    ASSERT_EQ(gStrList().Read(dir.path(u"Vs.CSV"_s), clsStringList::AppendToList), rcSuccess);
+    for (const LoadStep &step : LoadSteps())
+        ASSERT_EQ(step.run(dir.path(step.fileName)), rcSuccess) << step.fileName.toStdString();
 }
 
 void VsTest::TearDown()
