@@ -1,6 +1,9 @@
-// Draws the pictures the project ships: `contentgen --app-art SRC` writes the program's own
-// pictures into the source folders under SRC.
+// Makes the content the project ships: `contentgen --app-art SRC` writes the program's own
+// pictures into the source folders under SRC; `contentgen --game-data DIR` writes the sample
+// game (pictures, music, data tables and talk) into DIR.
 #include "AppArt.h"
+#include "GameFolder.h"
+#include "platform/Fonts.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -38,16 +41,26 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Draws the pictures the project ships."));
+    parser.setApplicationDescription(QStringLiteral("Makes the content the project ships."));
     parser.addHelpOption();
     const QCommandLineOption appArt(QStringLiteral("app-art"),
                                     QStringLiteral("Write the program's own pictures under DIR "
                                                    "(the src folder)."),
                                     QStringLiteral("DIR"));
+    const QCommandLineOption gameData(QStringLiteral("game-data"),
+                                      QStringLiteral("Write the sample game into DIR."),
+                                      QStringLiteral("DIR"));
     parser.addOption(appArt);
+    parser.addOption(gameData);
     parser.process(app);
-    if (!parser.isSet(appArt)) {
+    if (!parser.isSet(appArt) && !parser.isSet(gameData)) {
         parser.showHelp(2);
     }
-    return writeAppArt(parser.value(appArt)) ? 0 : 1;
+    // Card names and talk are measured in the game's own font.
+    Fonts::installSubstitutions();
+    if (parser.isSet(appArt) && !writeAppArt(parser.value(appArt)))
+        return 1;
+    if (parser.isSet(gameData) && !GameFolder::write(parser.value(gameData)))
+        return 1;
+    return 0;
 }
