@@ -124,8 +124,7 @@ void frame(QPainter &p)
     p.drawRect(QRectF(1.5, 1.5, PictureWidth - 3, PictureHeight - 3));
 }
 
-QImage framedPicture(Motif motif, const QColor &tint, int atType, const QColor &glow,
-                     unsigned seed)
+QImage framedPicture(Motif motif, const QColor &tint, int atType, const QColor &glow, unsigned seed)
 {
     QImage image = Drawing::canvas(PictureWidth, PictureHeight);
     QPainter p(&image);
@@ -205,8 +204,8 @@ QImage picture(Motif motif, const QColor &tint, int atType, int color)
 
 QImage nomalPicture(int atType, int index)
 {
-    static const std::array<Motif, NomalCount> physical = {Motif::Sword, Motif::Fist,
-                                                           Motif::Spear, Motif::Shuriken};
+    static const std::array<Motif, NomalCount> physical = {Motif::Sword, Motif::Fist, Motif::Spear,
+                                                           Motif::Shuriken};
     static const std::array<Motif, NomalCount> magic = {Motif::Star, Motif::Flame, Motif::Bolt,
                                                         Motif::Snowflake};
     const auto i = static_cast<std::size_t>(index % NomalCount);
@@ -217,9 +216,9 @@ QImage nomalPicture(int atType, int index)
 
 std::int16_t fontSize(const QString &name)
 {
-    for (std::int16_t size = 11; size >= 7; --size) {
+    for (std::int16_t size = 10; size >= 7; --size) {
         const QFontMetricsF metrics(Fonts::PGothic(size));
-        if (metrics.horizontalAdvance(name) <= NameWidth - 2 && metrics.height() <= NameHeight + 3)
+        if (metrics.horizontalAdvance(name) <= NameWidth - 2 && metrics.height() <= NameHeight)
             return size;
     }
     return 0;

@@ -30,8 +30,8 @@ QImage picture(Motif motif, const QColor &tint, int atType, int color);
 constexpr int NomalCount = 4;
 QImage nomalPicture(int atType, int index);
 
-// The largest point size from 11 down to 7 in which `name` fits the name label; 0 when none
-// does.
+// The largest point size from 10 down to 7 in which `name` fits the name label, in width and
+// height; 0 when none does.
 std::int16_t fontSize(const QString &name);
 
 } // namespace CardArt

@@ -50,9 +50,8 @@ std::vector<Span> spans(const QStringList &chords, int sections)
         for (qsizetype bar = 0; bar < chords.size(); ++bar) {
             const QStringList parts = chords[bar].split(u'|');
             const int length = kBar / static_cast<int>(parts.size());
-            const int barStart = (section * static_cast<int>(chords.size()) +
-                                  static_cast<int>(bar)) *
-                                 kBar;
+            const int barStart =
+                (section * static_cast<int>(chords.size()) + static_cast<int>(bar)) * kBar;
             for (qsizetype i = 0; i < parts.size(); ++i)
                 out.push_back({parts[i], barStart + static_cast<int>(i) * length, length});
         }
@@ -246,10 +245,10 @@ QByteArray compose(const Piece &piece)
     const Melody tune = parseMelody(piece.melody);
     const int sectionBars = static_cast<int>(piece.chords.size());
     if (tune.length != sectionBars * kBar)
-        throw std::invalid_argument(
-            (piece.file + u": the melody lasts "_s + QString::number(tune.length) +
-             u" sixteenths, the chords "_s + QString::number(sectionBars * kBar))
-                .toStdString());
+        throw std::invalid_argument((piece.file + u": the melody lasts "_s +
+                                     QString::number(tune.length) + u" sixteenths, the chords "_s +
+                                     QString::number(sectionBars * kBar))
+                                        .toStdString());
     const bool loops = piece.lead2 >= 0;
     const int sections = loops ? 2 : 1;
     const int end = sections * sectionBars * kBar;

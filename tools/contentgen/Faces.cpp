@@ -39,8 +39,11 @@ void backdrop(QPainter &p, const Cast::Look &look)
     p.setPen(Qt::NoPen);
     p.setBrush(sky);
     p.drawRect(box);
-    for (const auto &[x, y, s] : {std::tuple{9.0, 12.0, 2.6}, {68.0, 18.0, 2.0}, {12.0, 50.0, 1.6},
-                                  {70.0, 56.0, 2.4}, {62.0, 8.0, 1.4}}) {
+    for (const auto &[x, y, s] : {std::tuple{9.0, 12.0, 2.6},
+                                  {68.0, 18.0, 2.0},
+                                  {12.0, 50.0, 1.6},
+                                  {70.0, 56.0, 2.4},
+                                  {62.0, 8.0, 1.4}}) {
         Drawing::sparkle(p, QPointF(x, y), s, QColor(255, 246, 214, 180));
     }
 }
@@ -78,7 +81,8 @@ QPainterPath headShape(bool soft)
                  QPointF(kX + kRx * 0.85, kY + 8));
     head.cubicTo(QPointF(kX + kRx * 0.6, kY + kRy * (soft ? 0.95 : 0.85)),
                  QPointF(kX + 5, kY + kRy), QPointF(kX, kY + kRy));
-    head.cubicTo(QPointF(kX - 5, kY + kRy), QPointF(kX - kRx * 0.6, kY + kRy * (soft ? 0.95 : 0.85)),
+    head.cubicTo(QPointF(kX - 5, kY + kRy),
+                 QPointF(kX - kRx * 0.6, kY + kRy * (soft ? 0.95 : 0.85)),
                  QPointF(kX - kRx * 0.85, kY + 8));
     head.cubicTo(QPointF(kX - kRx, kY + 2), QPointF(kX - kRx * 1.1, kY - kRy),
                  QPointF(kX, kY - kRy));
@@ -95,8 +99,10 @@ void backHair(QPainter &p, const Cast::Look &look)
         break;
     case Hair::Ponytail: {
         QPainterPath tail(QPointF(kX + 14, kY - 18));
-        tail.cubicTo(QPointF(kX + 36, kY - 14), QPointF(kX + 34, kY + 22), QPointF(kX + 26, kY + 36));
-        tail.cubicTo(QPointF(kX + 22, kY + 20), QPointF(kX + 22, kY - 2), QPointF(kX + 10, kY - 10));
+        tail.cubicTo(QPointF(kX + 36, kY - 14), QPointF(kX + 34, kY + 22),
+                     QPointF(kX + 26, kY + 36));
+        tail.cubicTo(QPointF(kX + 22, kY + 20), QPointF(kX + 22, kY - 2),
+                     QPointF(kX + 10, kY - 10));
         back = tail;
         break;
     }
@@ -173,7 +179,8 @@ void frontHair(QPainter &p, const Cast::Look &look)
 {
     const double top = kY - kRy - 3;
     QPainterPath cap(QPointF(kX - kRx - 2, kY + 4));
-    cap.cubicTo(QPointF(kX - kRx - 4, top - 2), QPointF(kX + kRx + 4, top - 2),
+    // Control points this high put the crown just above the head.
+    cap.cubicTo(QPointF(kX - kRx - 6, kY - 36), QPointF(kX + kRx + 6, kY - 36),
                 QPointF(kX + kRx + 2, kY + 4));
     switch (look.hair) {
     case Hair::Short:
@@ -229,7 +236,8 @@ void frontHair(QPainter &p, const Cast::Look &look)
         // Locks framing the face.
         for (const double side : {-1.0, 1.0}) {
             QPainterPath lock(QPointF(kX + side * (kRx - 1), kY - 8));
-            lock.cubicTo(QPointF(kX + side * (kRx + 4), kY + 8), QPointF(kX + side * (kRx + 2), kY + 20),
+            lock.cubicTo(QPointF(kX + side * (kRx + 4), kY + 8),
+                         QPointF(kX + side * (kRx + 2), kY + 20),
                          QPointF(kX + side * (kRx + 1), kY + 26));
             lock.lineTo(QPointF(kX + side * (kRx - 5), kY + 10));
             lock.closeSubpath();
@@ -298,8 +306,10 @@ void extra(QPainter &p, const Cast::Look &look)
         brim.addEllipse(QPointF(kX, kY - 17), 30, 6);
         fill(p, brim, QColor(0x3A, 0x1A, 0x3A));
         QPainterPath cone(QPointF(kX - 16, kY - 18));
-        cone.cubicTo(QPointF(kX - 10, kY - 36), QPointF(kX + 6, kY - 44), QPointF(kX + 22, kY - 40));
-        cone.cubicTo(QPointF(kX + 12, kY - 34), QPointF(kX + 14, kY - 26), QPointF(kX + 16, kY - 18));
+        cone.cubicTo(QPointF(kX - 10, kY - 36), QPointF(kX + 6, kY - 44),
+                     QPointF(kX + 22, kY - 40));
+        cone.cubicTo(QPointF(kX + 12, kY - 34), QPointF(kX + 14, kY - 26),
+                     QPointF(kX + 16, kY - 18));
         cone.closeSubpath();
         fill(p, cone, QColor(0x4A, 0x1E, 0x4A));
         p.setPen(Qt::NoPen);

@@ -1,6 +1,5 @@
-#include "Motif.h"
-
 #include "Drawing.h"
+#include "Motif.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -93,11 +92,14 @@ void sword(QPainter &p, const Frame &f, const QColor &tint)
     QPainterPath grip(f(0.35, 0.67));
     grip.lineTo(f(0.18, 0.84));
     stroke(p, grip, QColor(0x8A, 0x4A, 0x2A), f.size(0.07));
-    solid(p, [&] {
-        QPainterPath pommel;
-        pommel.addEllipse(f(0.16, 0.86), f.size(0.05), f.size(0.05));
-        return pommel;
-    }(), QColor(0xE8, 0xC0, 0x5A));
+    solid(
+        p,
+        [&] {
+            QPainterPath pommel;
+            pommel.addEllipse(f(0.16, 0.86), f.size(0.05), f.size(0.05));
+            return pommel;
+        }(),
+        QColor(0xE8, 0xC0, 0x5A));
 }
 
 void flame(QPainter &p, const Frame &f, const QColor &tint)
@@ -274,7 +276,8 @@ void flask(QPainter &p, const Frame &f, const QColor &tint)
     p.setPen(QPen(QColor(255, 255, 255, 220), 1.4));
     p.setBrush(Qt::NoBrush);
     p.drawPath(glass);
-    for (const auto &[x, y, r] : {std::tuple{0.44, 0.66, 0.03}, {0.56, 0.74, 0.04}, {0.5, 0.48, 0.025}}) {
+    for (const auto &[x, y, r] :
+         {std::tuple{0.44, 0.66, 0.03}, {0.56, 0.74, 0.04}, {0.5, 0.48, 0.025}}) {
         p.setBrush(QColor(255, 255, 255, 160));
         p.setPen(Qt::NoPen);
         p.drawEllipse(f(x, y), f.size(r), f.size(r));

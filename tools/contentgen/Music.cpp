@@ -103,30 +103,57 @@ const std::vector<Score::Piece> &battleThemes()
 const Score::Piece &preBattle()
 {
     static const Score::Piece piece{
-        u"vstalk.mid"_s, "Face to Face", 104, bars(u"Cm Ab Fm G Cm Ab Fm|G G"),
+        u"vstalk.mid"_s,
+        "Face to Face",
+        104,
+        bars(u"Cm Ab Fm G Cm Ab Fm|G G"),
         u"G4:8 C5:4 Eb5 | Eb5:8 D5:4 C5 | F5:8 Ab5:4 G5 | G5:12 D5:4 | C5:4 Eb5 G5 C6 | "
         "C6:8 Bb5:4 Ab5 | Ab5:4 F5 G5 B4 | D5:16"_s,
-        FrenchHorn, Strings, SlowStrings, Harp, Contrabass, Drums::Timpani, Bass::Gentle,
+        FrenchHorn,
+        Strings,
+        SlowStrings,
+        Harp,
+        Contrabass,
+        Drums::Timpani,
+        Bass::Gentle,
         Arpeggio::Eighths};
     return piece;
 }
 
 const Score::Piece &victory()
 {
-    static const Score::Piece piece{u"win.mid"_s, "Victory", 132, bars(u"C F|G C C"),
+    static const Score::Piece piece{u"win.mid"_s,
+                                    "Victory",
+                                    132,
+                                    bars(u"C F|G C C"),
                                     u"G4:2 C5 E5 G5 C6:6 G5:2 | A5:4 C6 B5 D6 | "
                                     "E6:6 D6:2 C6 D6 E6:4 | C6:16"_s,
-                                    Trumpet, -1, Brass, Harp, FingerBass, Drums::Fanfare,
-                                    Bass::March, Arpeggio::Sixteenths};
+                                    Trumpet,
+                                    -1,
+                                    Brass,
+                                    Harp,
+                                    FingerBass,
+                                    Drums::Fanfare,
+                                    Bass::March,
+                                    Arpeggio::Sixteenths};
     return piece;
 }
 
 const Score::Piece &defeat()
 {
-    static const Score::Piece piece{u"lose.mid"_s, "Defeat", 76, bars(u"Am Dm E Am"),
+    static const Score::Piece piece{u"lose.mid"_s,
+                                    "Defeat",
+                                    76,
+                                    bars(u"Am Dm E Am"),
                                     u"E5:4 D5 C5 B4 | A4:6 B4:2 C5:4 D5 | B4:4 G#4 E4:8 | A4:16"_s,
-                                    Oboe, -1, SlowStrings, Harp, Contrabass, Drums::None,
-                                    Bass::Gentle, Arpeggio::None};
+                                    Oboe,
+                                    -1,
+                                    SlowStrings,
+                                    Harp,
+                                    Contrabass,
+                                    Drums::None,
+                                    Bass::Gentle,
+                                    Arpeggio::None};
     return piece;
 }
 

@@ -65,8 +65,8 @@ bool writeVoices(const QDir &folder, QString &problem)
 {
     const int count = static_cast<int>(Cast::all().size());
     for (int n = 1; n <= count; ++n) {
-        QString text = u"; "_s + Cast::all()[static_cast<std::size_t>(n - 1)].name +
-                       u"のせりふ\r\n"_s;
+        QString text =
+            u"; "_s + Cast::all()[static_cast<std::size_t>(n - 1)].name + u"のせりふ\r\n"_s;
         for (const Talk::Line &line : Talk::linesOf(n)) {
             if (!fitsBalloon(line.text)) {
                 problem = line.key + u": too wide for the balloon"_s;
