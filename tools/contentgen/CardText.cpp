@@ -20,27 +20,27 @@ QString number(double value)
 
 QString power(const Cards::Design &card)
 {
-    return typeName(card.atType) + u'x' + QString::number(card.p[0], 'f', 1) + u'+' +
-           QString::number(card.p[1], 'f', 0);
+    return typeName(card.rule.atType) + u'x' + QString::number(card.rule.p[0], 'f', 1) + u'+' +
+           QString::number(card.rule.p[1], 'f', 0);
 }
 
 QString effect(const Cards::Design &card)
 {
-    switch (card.extra) {
+    switch (card.rule.extra) {
     case Cards::Plain:
         return u"なし"_s;
     case Cards::Reckless:
-        return u"負けると防御と魔防が"_s + number(card.p[2]) + u"点・"_s + number(card.p[3]) +
-               u"%下がる"_s;
+        return u"負けると防御と魔防が"_s + number(card.rule.p[2]) + u"点・"_s +
+               number(card.rule.p[3]) + u"%下がる"_s;
     case Cards::Guard:
-        return u"負けると防御と魔防が"_s + number(card.p[2]) + u"点・"_s + number(card.p[3]) +
-               u"%上がる"_s;
+        return u"負けると防御と魔防が"_s + number(card.rule.p[2]) + u"点・"_s +
+               number(card.rule.p[3]) + u"%上がる"_s;
     case Cards::Pierce:
         return u"勝てば相手の防御と魔防を無視する"_s;
     case Cards::Dual:
-        return card.atType == Cards::Physical
-                   ? u"魔法力x"_s + number(card.p[2]) + u"の魔法ダメージも与える"_s
-                   : u"攻撃力x"_s + number(card.p[2]) + u"の物理ダメージも与える"_s;
+        return card.rule.atType == Cards::Physical
+                   ? u"魔法力x"_s + number(card.rule.p[2]) + u"の魔法ダメージも与える"_s
+                   : u"攻撃力x"_s + number(card.rule.p[2]) + u"の物理ダメージも与える"_s;
     case Cards::Heal:
         return u"勝てばダメージの代わりに自分のHPを回復"_s;
     }

@@ -25,12 +25,18 @@ struct Look
     bool soft; // eyelashes and a rounder chin
 };
 
+// The character's numbers as the character table holds them.
+struct Stats
+{
+    std::int16_t hp, pow, def, defPer, mag, mdef, mdefPer, atTypPer;
+};
+
 struct Member
 {
     QString file; // file-name stem of the face and the talk
     QString name;
     QString comment;
-    std::int16_t hp, pow, def, defPer, mag, mdef, mdefPer, atTypPer;
+    Stats stats;
     QStringList deck; // picture names of the cards (Cards::Design::file)
     int theme;        // battle theme, an index of Music::battleThemes()
     int worth;        // win points for beating this character

@@ -66,8 +66,9 @@ bool writePictures(const QDir &folder)
         }
     }
     for (const Cards::Design &card : Cards::all()) {
-        if (!savePicture(folder, Tables::pictureName(card),
-                         CardArt::picture(card.motif, card.tint, card.atType, card.color)))
+        if (!savePicture(
+                folder, Tables::pictureName(card),
+                CardArt::picture(card.art.motif, card.art.tint, card.rule.atType, card.rule.color)))
             return false;
     }
     return true;

@@ -39,14 +39,14 @@ bool writeCharacters(const QDir &folder, QString &problem)
         row.Comment = m.comment;
         row.ImageFile = faceName(m);
         row.MusicFile = musicName(Music::battleThemes().at(static_cast<std::size_t>(m.theme)));
-        row.Hp = m.hp;
-        row.Pow = m.pow;
-        row.Def = m.def;
-        row.DefPer = m.defPer;
-        row.Mag = m.mag;
-        row.Mdef = m.mdef;
-        row.MdefPer = m.mdefPer;
-        row.AtTypPer = m.atTypPer;
+        row.Hp = m.stats.hp;
+        row.Pow = m.stats.pow;
+        row.Def = m.stats.def;
+        row.DefPer = m.stats.defPer;
+        row.Mag = m.stats.mag;
+        row.Mdef = m.stats.mdef;
+        row.MdefPer = m.stats.mdefPer;
+        row.AtTypPer = m.stats.atTypPer;
         if (m.deck.size() < 5 || m.deck.size() > 20) {
             problem = m.name + u": a deck holds 5 to 20 cards"_s;
             return false;
@@ -91,12 +91,12 @@ bool writeCards(const QDir &folder, QString &problem)
             problem = d.name + u": the name is too long for a card"_s;
             return false;
         }
-        row.Color = d.color;
-        row.Number = d.number;
-        row.AtType = d.atType;
-        row.Extra = d.extra;
-        for (std::size_t k = 0; k < d.p.size(); ++k)
-            row.P[k] = d.p[k];
+        row.Color = d.rule.color;
+        row.Number = d.rule.number;
+        row.AtType = d.rule.atType;
+        row.Extra = d.rule.extra;
+        for (std::size_t k = 0; k < d.rule.p.size(); ++k)
+            row.P[k] = d.rule.p[k];
     }
     const ResultCode result = table.Save(folder.filePath(u"CardData.CSV"_s));
     return result == rcSuccess || failed(problem, u"CardData.CSV"_s, result);
