@@ -194,7 +194,7 @@ std::vector<Design> makeCards()
          .art = {Motif::Arrow, kGold}},
         {.file = u"ougon"_s,
          .name = u"黄金変成"_s,
-         .comment = u"相手の鎧を一瞬だけ金に変えて打ち砕く。"
+         .comment = u"金色に輝く拳と錬金の魔力で二重に打ち据える。"
                     u"リン最大の秘術。"_s,
          .rule = {Blue, 8, Physical, Dual, {1.2, 6, 0.8, 0}},
          .art = {Motif::Star, kGold}},

@@ -87,7 +87,8 @@ std::vector<Member> makeCast()
         {.file = u"rin"_s,
          .name = u"琥珀堂リン"_s,
          .comment = u"町外れの薬屋・琥珀堂の若き店主にして錬金術師。"
-                    u"剣も魔法もそこそこ使え、二つを混ぜた技で相手の弱い方の守りを突く。"_s,
+                    u"剣も魔法もそこそこ使える。"
+                    u"二つを混ぜた技で、物理と魔法の両方から攻める。"_s,
          .stats = {215, 29, 10, 15, 29, 10, 15, 50},
          .deck = {u"renkin"_s, u"kenja"_s, u"kohakunoya"_s, u"ougon"_s, u"renkin"_s,
                   u"kohakunoya"_s, u"ougon"_s, u"kenja"_s, u"seishou"_s, u"renkin"_s,
