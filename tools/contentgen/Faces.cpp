@@ -139,7 +139,7 @@ void eyes(QPainter &p, const Cast::Look &look)
         iris.setColorAt(1.0, look.eyes.darker(140));
         p.setBrush(iris);
         p.drawEllipse(c + QPointF(side * 0.4, 0.4), 2.8, h * 0.92);
-        p.setBrush(QColor(0x1B, 0x16, 0x3A));
+        p.setBrush(Palette::Night);
         p.drawEllipse(c + QPointF(side * 0.4, 0.8), 1.3, 1.6);
         p.setBrush(Qt::white);
         p.drawEllipse(c + QPointF(-1.0, -1.2), 1.1, 1.1);

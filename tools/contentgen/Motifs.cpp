@@ -1,5 +1,6 @@
 #include "Drawing.h"
 #include "Motif.h"
+#include "Palette.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -87,19 +88,13 @@ void sword(QPainter &p, const Frame &f, const QColor &tint)
     solid(p, polygon(f, {{0.80, 0.08}, {0.86, 0.14}, {0.40, 0.66}, {0.32, 0.58}}), tint);
     p.setPen(QPen(QColor(255, 255, 255, 150), 1));
     p.drawLine(f(0.80, 0.11), f(0.37, 0.60));
-    solid(p, polygon(f, {{0.22, 0.56}, {0.28, 0.50}, {0.50, 0.72}, {0.44, 0.78}}),
-          QColor(0xE8, 0xC0, 0x5A));
+    solid(p, polygon(f, {{0.22, 0.56}, {0.28, 0.50}, {0.50, 0.72}, {0.44, 0.78}}), Palette::Gold);
     QPainterPath grip(f(0.35, 0.67));
     grip.lineTo(f(0.18, 0.84));
     stroke(p, grip, QColor(0x8A, 0x4A, 0x2A), f.size(0.07));
-    solid(
-        p,
-        [&] {
-            QPainterPath pommel;
-            pommel.addEllipse(f(0.16, 0.86), f.size(0.05), f.size(0.05));
-            return pommel;
-        }(),
-        QColor(0xE8, 0xC0, 0x5A));
+    QPainterPath pommel;
+    pommel.addEllipse(f(0.16, 0.86), f.size(0.05), f.size(0.05));
+    solid(p, pommel, Palette::Gold);
 }
 
 void flame(QPainter &p, const Frame &f, const QColor &tint)
@@ -151,7 +146,7 @@ void shield(QPainter &p, const Frame &f, const QColor &tint)
     rim.lineTo(f(0.74, 0.22));
     rim.cubicTo(f(0.75, 0.50), f(0.66, 0.68), f(0.5, 0.81));
     rim.cubicTo(f(0.34, 0.68), f(0.25, 0.50), f(0.26, 0.22));
-    p.setPen(QPen(QColor(0xE8, 0xC0, 0x5A), 1.4));
+    p.setPen(QPen(Palette::Gold, 1.4));
     p.setBrush(Qt::NoBrush);
     p.drawPath(rim);
     Drawing::crystal(p, QRectF(f(0.42, 0.30), f(0.58, 0.66)));
@@ -314,7 +309,7 @@ void spear(QPainter &p, const Frame &f, const QColor &tint)
     head.lineTo(f(0.60, 0.38));
     head.cubicTo(f(0.60, 0.26), f(0.70, 0.14), f(0.90, 0.10));
     solid(p, head, tint);
-    p.setPen(QPen(QColor(0xE8, 0xC0, 0x5A), 2, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(Palette::Gold, 2, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(f(0.58, 0.36), f(0.66, 0.44));
 }
 
@@ -425,7 +420,7 @@ void draw(QPainter &painter, Motif motif, const QRectF &box, const QColor &tint)
         break;
     case Motif::Shuriken:
         solid(painter, star(f, 4, 0.44, 0.12, std::numbers::pi / 8), tint);
-        painter.setBrush(QColor(0x1B, 0x16, 0x3A));
+        painter.setBrush(Palette::Night);
         painter.setPen(Qt::NoPen);
         painter.drawEllipse(f(0.5, 0.5), f.size(0.06), f.size(0.06));
         break;
