@@ -44,8 +44,8 @@ std::vector<Member> makeCast()
                   u"fudou"_s, u"daichi"_s, u"yamakuzushi"_s},
          .theme = 2,
          .worth = 12,
-         .look = {Hair::Cropped, QColor(0x5A, 0x3A, 0x22), QColor(0x6A, 0x4A, 0x2A),
-                  QColor(0x8A, 0x5A, 0x2A), QColor(0x5A, 0x3A, 0x1E), Extra::Scar, false}},
+         .look = {Hair::Cropped, QColor(0x3A, 0x26, 0x16), QColor(0x6A, 0x4A, 0x2A),
+                  QColor(0x8A, 0x5A, 0x2A), QColor(0x2A, 0x4A, 0x4A), Extra::Scar, false}},
         {.file = u"mio"_s,
          .name = u"花咲ミオ"_s,
          .comment = u"花咲神社の見習い巫女。"

@@ -174,14 +174,39 @@ void mouth(QPainter &p, const Cast::Look &look)
     }
 }
 
+// Strands from the crown and the locks in front of the ears, so the hair does not read as a cap.
+void strands(QPainter &p, const Cast::Look &look, double top)
+{
+    if (look.hair != Hair::Cropped) {
+        for (const double side : {-1.0, 1.0}) {
+            QPainterPath lock(QPointF(kX + side * (kRx + 3), kY - 8));
+            lock.quadTo(QPointF(kX + side * (kRx + 2), kY + 6),
+                        QPointF(kX + side * (kRx - 1), kY + 12));
+            lock.quadTo(QPointF(kX + side * (kRx - 3), kY + 2),
+                        QPointF(kX + side * (kRx - 3), kY - 8));
+            lock.closeSubpath();
+            fill(p, lock, look.hairColor);
+        }
+    }
+    QColor line = look.hairColor.darker(150);
+    line.setAlpha(150);
+    p.setPen(QPen(line, 0.9, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    for (const double x : {-9.0, 1.0, 10.0}) {
+        QPainterPath strand(QPointF(kX + x * 0.4, top + 1));
+        strand.quadTo(QPointF(kX + x * 1.1, top + 6), QPointF(kX + x * 1.2, top + 13));
+        p.drawPath(strand);
+    }
+}
+
 // The hair over the head: a cap and the fringe.
 void frontHair(QPainter &p, const Cast::Look &look)
 {
     const double top = kY - kRy - 3;
-    QPainterPath cap(QPointF(kX - kRx - 2, kY + 4));
-    // Control points this high put the crown just above the head.
-    cap.cubicTo(QPointF(kX - kRx - 6, kY - 36), QPointF(kX + kRx + 6, kY - 36),
-                QPointF(kX + kRx + 2, kY + 4));
+    QPainterPath cap(QPointF(kX - kRx - 3, kY + 6));
+    // Control points this high put the crown just above the head; wider ones give it volume.
+    cap.cubicTo(QPointF(kX - kRx - 10, kY - 38), QPointF(kX + kRx + 10, kY - 38),
+                QPointF(kX + kRx + 3, kY + 6));
     switch (look.hair) {
     case Hair::Short:
     case Hair::Bun:
@@ -222,6 +247,15 @@ void frontHair(QPainter &p, const Cast::Look &look)
         break;
     }
     cap.closeSubpath();
+    if (look.hair == Hair::Cropped) {
+        // A flat top of short bristles.
+        QPainterPath bristles(QPointF(kX - kRx + 2, top + 8));
+        for (int i = 0; i <= 8; ++i)
+            bristles.lineTo(QPointF(kX - kRx + 2 + i * (2 * kRx - 4) / 8.0, top - (i % 2 ? 3 : 0)));
+        bristles.lineTo(QPointF(kX + kRx - 2, top + 8));
+        bristles.closeSubpath();
+        cap = cap.united(bristles);
+    }
     if (look.hair == Hair::Spiky) {
         for (const double x : {-16.0, -7.0, 3.0, 13.0}) {
             QPainterPath spike(QPointF(kX + x - 6, top + 8));
@@ -244,6 +278,7 @@ void frontHair(QPainter &p, const Cast::Look &look)
             fill(p, lock, look.hairColor);
         }
     }
+    strands(p, look, top);
     // Shine.
     p.setPen(QPen(QColor(255, 255, 255, 110), 1.6, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
@@ -332,9 +367,9 @@ void extra(QPainter &p, const Cast::Look &look)
         p.drawLine(QPointF(kX + 11, kY + 10), QPointF(kX + 14, kY + 7));
         break;
     case Extra::Hood: {
-        QPainterPath hood(QPointF(kX - kRx - 8, kY + 28));
-        hood.cubicTo(QPointF(kX - kRx - 10, kY - 30), QPointF(kX + kRx + 10, kY - 30),
-                     QPointF(kX + kRx + 8, kY + 28));
+        QPainterPath hood(QPointF(kX - kRx - 9, kY + 28));
+        hood.cubicTo(QPointF(kX - kRx - 14, kY - 42), QPointF(kX + kRx + 14, kY - 42),
+                     QPointF(kX + kRx + 9, kY + 28));
         hood.lineTo(QPointF(kX + kRx + 1, kY + 20));
         hood.cubicTo(QPointF(kX + kRx + 2, kY - 22), QPointF(kX - kRx - 2, kY - 22),
                      QPointF(kX - kRx - 1, kY + 20));
