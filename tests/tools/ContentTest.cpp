@@ -87,6 +87,17 @@ TEST(SampleContent, EveryMidiFileParses)
     }
 }
 
+// The content authors' own check: what the game would trip over at start-up or in a battle.
+TEST(SampleContent, ValidatesWithoutErrorsOrWarnings)
+{
+    QProcess process;
+    process.start(QString::fromUtf8(VIRELITH_DATA_TOOL), {u"validate"_s, kGame});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    const QString out = QString::fromUtf8(process.readAllStandardOutput());
+    EXPECT_EQ(process.exitCode(), 0) << out.toStdString();
+    EXPECT_EQ(out.trimmed(), u"0 errors, 0 warnings"_s);
+}
+
 // Changing the generator without remaking the folder leaves the two apart.
 TEST(SampleContent, GeneratorRemakesTheShippedTablesAndMusic)
 {
