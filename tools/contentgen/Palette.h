@@ -15,4 +15,18 @@ inline const QColor Crystal(0x7F, 0xE7, 0xE0);
 inline const QColor CrystalDeep(0x2A, 0x9D, 0xB0);
 inline const QColor Ivory(0xF8, 0xF1, 0xDE);
 
+// The four card colours, each a light and a deep tone: ruby, sapphire, amber and pearl.
+inline const QColor RedLight(0xE0, 0x5A, 0x4E);
+inline const QColor RedDeep(0x8A, 0x1E, 0x2A);
+inline const QColor BlueLight(0x5A, 0x8C, 0xE8);
+inline const QColor BlueDeep(0x1E, 0x38, 0x8A);
+inline const QColor YellowLight(0xF2, 0xCC, 0x4E);
+inline const QColor YellowDeep(0x9A, 0x6A, 0x12);
+inline const QColor WhiteLight(0xFA, 0xF6, 0xEE);
+inline const QColor WhiteDeep(0x9C, 0x98, 0xB8);
+
+// Skin and shadow of the faces.
+inline const QColor Skin(0xF6, 0xD9, 0xC0);
+inline const QColor SkinShade(0xDC, 0xAE, 0x96);
+
 } // namespace Palette

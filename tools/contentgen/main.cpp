@@ -1,6 +1,11 @@
-// Draws the pictures the project ships: `contentgen --app-art SRC` writes the program's own
-// pictures into the source folders under SRC.
+// Makes the content the project ships: `contentgen --app-art SRC` writes the program's own
+// pictures into the source folders under SRC; `contentgen --game-data DIR` writes the sample
+// game (pictures, music, data tables and talk) into DIR; `contentgen --sheet DIR OUT.png`
+// draws the faces and cards of a game folder on one picture.
 #include "AppArt.h"
+#include "ContactSheet.h"
+#include "GameFolder.h"
+#include "platform/Fonts.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -38,16 +43,41 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Draws the pictures the project ships."));
+    parser.setApplicationDescription(QStringLiteral("Makes the content the project ships."));
     parser.addHelpOption();
     const QCommandLineOption appArt(QStringLiteral("app-art"),
                                     QStringLiteral("Write the program's own pictures under DIR "
                                                    "(the src folder)."),
                                     QStringLiteral("DIR"));
+    const QCommandLineOption gameData(QStringLiteral("game-data"),
+                                      QStringLiteral("Write the sample game into DIR."),
+                                      QStringLiteral("DIR"));
+    const QCommandLineOption sheet(QStringLiteral("sheet"),
+                                   QStringLiteral("Draw the faces and cards of the game folder "
+                                                  "DIR on one picture, the file given after "
+                                                  "the options."),
+                                   QStringLiteral("DIR"));
     parser.addOption(appArt);
+    parser.addOption(gameData);
+    parser.addOption(sheet);
+    parser.addPositionalArgument(QStringLiteral("OUT"),
+                                 QStringLiteral("The picture --sheet draws."));
     parser.process(app);
-    if (!parser.isSet(appArt)) {
+    if (!parser.isSet(appArt) && !parser.isSet(gameData) && !parser.isSet(sheet)) {
         parser.showHelp(2);
     }
-    return writeAppArt(parser.value(appArt)) ? 0 : 1;
+    // Card names and talk are measured in the game's own font.
+    Fonts::installSubstitutions();
+    if (parser.isSet(appArt) && !writeAppArt(parser.value(appArt)))
+        return 1;
+    if (parser.isSet(gameData) && !GameFolder::write(parser.value(gameData)))
+        return 1;
+    if (parser.isSet(sheet)) {
+        if (parser.positionalArguments().size() != 1)
+            parser.showHelp(2);
+        const QImage picture = ContactSheet::draw(parser.value(sheet));
+        if (picture.isNull() || !save(picture, parser.positionalArguments().constFirst()))
+            return 1;
+    }
+    return 0;
 }
