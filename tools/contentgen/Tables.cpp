@@ -69,10 +69,6 @@ bool writeCards(const QDir &folder, QString &problem)
         gAbsNomalFile.push_back(nomalName(0, i));
         gMagNomalFile.push_back(nomalName(1, i));
     }
-    // A generated card takes one of the entries before the last, so the first picture closes
-    // each list again and every picture drawn has its turn.
-    gAbsNomalFile.push_back(nomalName(0, 0));
-    gMagNomalFile.push_back(nomalName(1, 0));
 
     const std::vector<Cards::Design> &cards = Cards::all();
     gCards.assign(cards.size() + 1, CardRecord{});
