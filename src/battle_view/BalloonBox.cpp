@@ -26,12 +26,12 @@ void BalloonBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillRect(rect(), Look::DeepGold);
+    painter.fillRect(rect(), Palette::DeepGold);
     QPainterPath inside;
     inside.addRoundedRect(QRectF(rect()).adjusted(2, 2, -2, -2), kRadius - 2, kRadius - 2);
-    painter.fillPath(inside, Look::Ivory);
+    painter.fillPath(inside, Palette::Ivory);
 
-    painter.setPen(Look::Night);
+    painter.setPen(Palette::Night);
     const QFontMetrics metrics(font());
     int y = m_top;
     for (const QString &line : m_lines) {

@@ -31,7 +31,7 @@ void FramePanel::paintEvent(QPaintEvent *)
     const QRectF rim = QRectF(rect()).adjusted(0.5, top, -0.5, -1.5);
     QPainterPath outline;
     outline.addRoundedRect(rim, kRadius, kRadius);
-    QColor inside = Look::Night;
+    QColor inside = Palette::Night;
     inside.setAlpha(150);
     painter.fillPath(outline, inside);
 
@@ -41,11 +41,11 @@ void FramePanel::paintEvent(QPaintEvent *)
     // The caption interrupts the rim.
     if (!m_caption.isEmpty())
         painter.setClipRegion(QRegion(rect()).subtracted(QRegion(label)));
-    painter.setPen(QPen(Look::DeepGold, 1));
+    painter.setPen(QPen(Palette::DeepGold, 1));
     painter.drawPath(outline);
     if (m_caption.isEmpty())
         return;
     painter.setClipping(false);
-    painter.setPen(Look::Gold);
+    painter.setPen(Palette::Gold);
     painter.drawText(label, Qt::AlignCenter, m_caption);
 }

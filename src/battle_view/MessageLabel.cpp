@@ -49,8 +49,8 @@ void MessageLabel::paintEvent(QPaintEvent *)
     QPainterPath path;
     path.addText(kOutline, kOutline + metrics.ascent(), font(), m_text);
     painter.strokePath(
-        path, QPen(Look::Night, 2 * kOutline + 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        path, QPen(Palette::Night, 2 * kOutline + 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.strokePath(path,
-                       QPen(Look::Gold, kOutline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+                       QPen(Palette::Gold, kOutline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.fillPath(path, m_color);
 }

@@ -52,13 +52,13 @@ CardView makeCard(QWidget *parent, const QString &suffix, const QRect &geometry,
     card.pic = new PictureBox(PictureBox::Fit::Fill, parent);
     card.pic->setObjectName(u"picCard"_s + suffix);
     card.pic->setGeometry(geometry);
-    card.pic->setBackground(Look::Indigo);
-    card.pic->setRim(Look::DeepGold, rim ? 2 : 0, 5);
+    card.pic->setBackground(Palette::Indigo);
+    card.pic->setRim(Palette::DeepGold, rim ? 2 : 0, 5);
 
     card.img = new PictureBox(PictureBox::Fit::Contain, card.pic);
     card.img->setObjectName(u"imgCard"_s + suffix);
     card.img->setGeometry(6 + shift, 30 + shift, 74, 86);
-    card.img->setRim(Look::Night, 1);
+    card.img->setRim(Palette::Night, 1);
 
     card.name = makeLabel(card.pic, u"lblCard"_s + suffix, QRect(6 + shift, 10 + shift, 74, 15), {},
                           Qt::AlignCenter);
@@ -170,8 +170,8 @@ void makeCharSelect(VsBoard &board)
         face->setObjectName(indexed(u"imgChar"_s, i));
         face->setGeometry(
             QRect(i == 0 ? QPoint(-48, -48) : VsBoard::FacePosition(i), QSize(74, 86)));
-        face->setBackground(Look::Night);
-        face->setRim(Look::DeepGold, 1);
+        face->setBackground(Palette::Night);
+        face->setRim(Palette::DeepGold, 1);
         face->setMouseTracking(true);
         face->hide();
         board.imgChar[static_cast<std::size_t>(i)] = face;

@@ -9,6 +9,7 @@ namespace Look {
 
 void install()
 {
+    using namespace Palette;
     QPalette palette;
     palette.setColor(QPalette::Window, Night);
     palette.setColor(QPalette::WindowText, Ivory);

@@ -1,7 +1,7 @@
 #include "AppArt.h"
 
 #include "Drawing.h"
-#include "Palette.h"
+#include "platform/Palette.h"
 
 #include <QFont>
 #include <QLinearGradient>

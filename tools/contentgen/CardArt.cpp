@@ -1,8 +1,8 @@
 #include "CardArt.h"
 
 #include "Drawing.h"
-#include "Palette.h"
 #include "platform/Fonts.h"
+#include "platform/Palette.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -2,12 +2,12 @@
 
 #include "CardArt.h"
 #include "Faces.h"
-#include "Palette.h"
 #include "data/basGlobal.h"
 #include "game/GameTables.h"
 #include "game/clsCard.h"
 #include "game/clsChar.h"
 #include "platform/Fonts.h"
+#include "platform/Palette.h"
 
 #include <QDir>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "Drawing.h"
 
-#include "Palette.h"
+#include "platform/Palette.h"
 
 #include <QPainter>
 #include <QRadialGradient>

@@ -1,7 +1,7 @@
 #include "Faces.h"
 
 #include "Drawing.h"
-#include "Palette.h"
+#include "platform/Palette.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,6 +1,6 @@
 #include "Drawing.h"
 #include "Motif.h"
-#include "Palette.h"
+#include "platform/Palette.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -2,8 +2,8 @@
 
 #include <QColor>
 
-// The colours every picture of the game is drawn from, so faces, cards and screens belong
-// together.
+// The colours every picture and window of the game is drawn from, so faces, cards and screens
+// belong together.
 namespace Palette {
 
 inline const QColor Night(0x1B, 0x16, 0x3A);
@@ -14,6 +14,8 @@ inline const QColor DeepGold(0xB0, 0x80, 0x2A);
 inline const QColor Crystal(0x7F, 0xE7, 0xE0);
 inline const QColor CrystalDeep(0x2A, 0x9D, 0xB0);
 inline const QColor Ivory(0xF8, 0xF1, 0xDE);
+// Text and rims of what cannot be chosen.
+inline const QColor Dimmed(0x8A, 0x84, 0xA8);
 
 // The four card colours, each a light and a deep tone: ruby, sapphire, amber and pearl.
 inline const QColor RedLight(0xE0, 0x5A, 0x4E);
