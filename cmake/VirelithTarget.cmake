@@ -1,6 +1,14 @@
 # Settings shared by every target of the project's own code.
 
-if(VIRELITH_SANITIZE)
+if(ENABLE_FUZZING)
+    if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+        message(FATAL_ERROR "ENABLE_FUZZING needs clang: configure with CXX=clang++-14")
+    endif()
+    # Coverage feedback for the fuzzer in every library; the fuzz targets add its main.
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+        -fno-sanitize-recover=all)
+    add_link_options(-fsanitize=fuzzer-no-link,address,undefined)
+elseif(VIRELITH_SANITIZE)
     add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
     add_link_options(-fsanitize=address,undefined)
 endif()

@@ -7,6 +7,8 @@
 #include "game/GameTables.h"
 #include "platform/FileSystem.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -236,11 +238,20 @@ ResultCode clsBattleRecord::Read(const QString &path)
 {
     m_freshCause = rcSuccess;
     m_failedLine = {};
+    m_unreadFile.clear();
     if (!FileSystem::isFile(path)) {
         m_freshCause = rcFileNotFound;
         startFresh(path, true);
         return rcSuccess;
     }
+    const ResultCode code = readFile(path);
+    if (code != rcSuccess)
+        m_unreadFile = path;
+    return code;
+}
+
+ResultCode clsBattleRecord::readFile(const QString &path)
+{
     QByteArray bytes;
     if (const ResultCode code = DataFile::ReadBytes(path, bytes); code != rcSuccess)
         return code;
@@ -251,10 +262,12 @@ ResultCode clsBattleRecord::Read(const QString &path)
     const ResultCode code = DataFile::UnframeAnyCodedVersion(bytes, kVersionLine, body, coded);
     if (code == rcChecksumError) {
         // A damaged record gives way to a fresh one, but the player's old record is kept
-        // beside it. Where it cannot be kept, it is not overwritten now either.
+        // beside it. Where it cannot be kept, it is never overwritten.
         m_codec = true;
         m_freshCause = rcChecksumError;
         const bool kept = DataFile::SaveBytes(path + QStringLiteral(".bad"), bytes) == rcSuccess;
+        if (!kept)
+            m_unreadFile = path;
         startFresh(path, kept);
         return rcSuccess;
     }
@@ -374,6 +387,8 @@ ResultCode clsBattleRecord::Read_WinPoint(const QString &path)
 ResultCode clsBattleRecord::Save(const QString &path) const
 {
     if (m_rows.empty())
+        return rcOtherError;
+    if (!m_unreadFile.isEmpty() && QFileInfo(path) == QFileInfo(m_unreadFile))
         return rcOtherError;
     // Only digits, signs and separators: the text is its own code page 932 form.
     std::size_t cells = 0;

@@ -69,8 +69,10 @@ public:
 
     // Replaces the record. A missing file, or a coded one that fails its checksum, gives a
     // fresh record of zeros that is saved at once; a damaged file is first kept beside it as
-    // path + ".bad". An intact coded file of another version is rcVersionMismatch. A bad line
+    // path + ".bad". An intact coded file is taken whatever its version line says. A bad line
     // ends the read with rcOtherError, keeping the rows before it.
+    // A file the record could not be read from, and a damaged one that could not be kept, is
+    // never written over (see Save).
     ResultCode Read(const QString &path);
 
     // Why the last Read gave a fresh record instead of the file's: rcFileNotFound for a
@@ -80,8 +82,9 @@ public:
     // The line that stopped the last Read or Read_WinPoint.
     const DataFile::FailedLine &failedLine() const { return m_failedLine; }
 
-    // rcOtherError, writing nothing, for a record without rows: the reader would refuse the
-    // file.
+    // rcOtherError, writing nothing, for a record without rows (the reader would refuse the
+    // file), and for the file the last Read could not take the record from: the player's
+    // record there is kept rather than replaced by what little was read.
     ResultCode Save(const QString &path) const;
 
 private:
@@ -102,6 +105,7 @@ private:
     std::int64_t sum(Counts counts) const;
     std::int32_t increment(std::int16_t chr, std::int16_t ene, Counts counts);
 
+    ResultCode readFile(const QString &path);
     ResultCode parse(QStringView body);
     void startFresh(const QString &path, bool save);
     void zeroWinPoints();
@@ -111,6 +115,8 @@ private:
     bool m_codec = true;
     DataFilePath m_path;
     ResultCode m_freshCause = rcSuccess;
+    // The file the last Read could not take the record from, or could not keep when damaged.
+    QString m_unreadFile;
     TableSize m_winPointSize;
     DataFile::FailedLine m_failedLine;
 };

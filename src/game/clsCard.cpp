@@ -301,7 +301,11 @@ ResultCode clsCard::readCard(const clsCSVAccess &csv, const QString &folder)
 ResultCode clsCard::Save(const QString &path) const
 {
     QString text;
-    if (!appendNames(text, kBackgroundKey, gCardBGFile) ||
+    // Without background names the line is left out: a strict read refuses "BG,,,,", while a
+    // file without the line reads back as the same table.
+    const bool backgrounds = std::any_of(gCardBGFile.begin(), gCardBGFile.end(),
+                                         [](const QString &name) { return !name.isEmpty(); });
+    if ((backgrounds && !appendNames(text, kBackgroundKey, gCardBGFile)) ||
         !appendNames(text, kAbsKey, gAbsNomalFile) || !appendNames(text, kMagKey, gMagNomalFile))
         return rcOtherError;
 

@@ -50,8 +50,8 @@ public:
     // the failing card included.
     ResultCode Read(const QString &path);
 
-    // Writes the backgrounds, both lists and cards 1..gCardCount; column 0 of a card becomes
-    // its position. rcOtherError, writing nothing, for a text no column can hold.
+    // Writes the backgrounds (when any is named), both lists and cards 1..gCardCount; column 0
+    // of a card becomes its position. rcOtherError, writing nothing, for a text no column can hold.
     ResultCode Save(const QString &path) const;
 
 private:

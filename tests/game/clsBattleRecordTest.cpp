@@ -75,6 +75,36 @@ TEST_F(BattleRecord, DamagedRecordThatCannotBeKeptIsNotOverwritten)
     ASSERT_EQ(record.Read(path), rcSuccess);
     EXPECT_EQ(record.UseChr(1), 0);
     EXPECT_EQ(dir.read(u"BtlRec.CSV"_s), file);
+    record.IncUse(1);
+    EXPECT_EQ(record.Save(path), rcOtherError) << "nor by the next battle";
+    EXPECT_EQ(dir.read(u"BtlRec.CSV"_s), file);
+}
+
+TEST_F(BattleRecord, RecordThatDidNotReadIsNeverWrittenOverItsFile)
+{
+    setCharacterCount(2);
+    const struct
+    {
+        const char *what;
+        QByteArray file;
+    } cases[] = {
+        {"bad line", cp932Lines(kVersion + u"4,3-1-20,0-0-0\n2,bad\n"_s)},
+        {"coded, bad line", coded(cp932Lines(kVersion + u"4,3-1-20\n\"2\n"_s))},
+        {"empty", ""},
+        {"no trailer can end so", QByteArray("\x01\x02\x03\x04\x05\xF0")},
+    };
+    for (const auto &c : cases) {
+        const QString path = dir.write(u"BtlRec.CSV"_s, c.file);
+        ASSERT_NE(record.Read(path), rcSuccess) << c.what;
+        if (record.rowCount() > 0)
+            record.IncUse(1); // a battle in debug mode after the failure
+        EXPECT_EQ(record.Save(path), rcOtherError) << c.what;
+        EXPECT_EQ(dir.read(u"BtlRec.CSV"_s), c.file) << c.what;
+        EXPECT_FALSE(QFile::exists(path + u".bad"_s)) << c.what;
+    }
+    ASSERT_EQ(record.Read(plain(u"1\n"_s)), rcSuccess);
+    record.IncUse(1);
+    EXPECT_EQ(record.Save(dir.path(u"BtlRec.CSV"_s)), rcSuccess) << "a record that read saves";
 }
 
 TEST_F(BattleRecord, PlainRecordIsWrittenBackPlainAsItWas)

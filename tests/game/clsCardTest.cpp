@@ -316,21 +316,22 @@ TEST(clsCard, SaveWritesTheLayoutWithListsFirstAndRenumbers)
                          u"2,火球,威力,効果,説明,c.bmp,0,0,0,0,-2,0,0,0,0,0,0,0,0\n"_s));
 }
 
-TEST(clsCard, EmptyListsAreSavedAsBareLinesThatReadBack)
+TEST(clsCard, EmptyListsAreSavedAsBareLinesThatReadBackStrictly)
 {
     CardFolder folder;
     clsCard cards;
     gCardBGFile.fill(QString()); // names outlive the objects
-    cards.setAccessLevel(kLenient);
     ASSERT_EQ(cards.Read(folder.file(kVersion + card(u"1"_s, u"c.bmp"_s))), rcSuccess);
     const QString path = folder.dir.path(u"out.csv"_s);
     ASSERT_EQ(cards.Save(path), rcSuccess);
     EXPECT_EQ(folder.dir.read(u"out.csv"_s),
-              cp932Lines(u"Card  Ver.1.00\nBG,,,,\nAbs\nMag\n"
-                         u"1,火球,威力,効果,説明,c.bmp,10,2,7,1,0,1.3,4,0,0,0,0,0,0\n"_s));
+              cp932Lines(u"Card  Ver.1.00\nAbs\nMag\n"
+                         u"1,火球,威力,効果,説明,c.bmp,10,2,7,1,0,1.3,4,0,0,0,0,0,0\n"_s))
+        << "no background line, which a strict read would refuse empty";
     ASSERT_EQ(cards.Read(path), rcSuccess);
     EXPECT_EQ(gCardCount, 1);
     EXPECT_EQ(gAbsNomalMax, -1);
+    EXPECT_EQ(gCardBGFile[0], QString());
 }
 
 TEST(clsCard, RoundTripsPlainAndCoded)

@@ -53,7 +53,7 @@ TEST(Code, TablesGoThroughTheGamesWriter)
         {"characters are renumbered", u"Char  Ver.1.00\n5,A,\"x,y\",f.bmp,m.mid,1\n"_s,
          u"Char  Ver.1.00\n1,A,\"x,y\",f.bmp,m.mid,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\n"_s},
         {"cards: lists first", u"Card  Ver.1.00\n1,C,p,e,c,c.bmp,10,0,1,0,0,1.25\nAbs,a.bmp\n"_s,
-         u"Card  Ver.1.00\nBG,,,,\nAbs,a.bmp\nMag\n1,C,p,e,c,c.bmp,10,0,1,0,0,1.25,0,0,0,0,0,0,0\n"_s},
+         u"Card  Ver.1.00\nAbs,a.bmp\nMag\n1,C,p,e,c,c.bmp,10,0,1,0,0,1.25,0,0,0,0,0,0,0\n"_s},
         {"record rows as they are", u"BtlRecVer.1.00\n3,1-2-30\n1\n"_s,
          u"BtlRecVer.1.00\n3,1-2-30\n1\n"_s},
     };
