@@ -18,9 +18,7 @@ using namespace Qt::StringLiterals;
 
 namespace basMain {
 
-namespace {
-
-void setUpApplication()
+void SetUpApplication()
 {
     QApplication::setApplicationDisplayName(u"Virelith(仮題)体験版"_s);
     QIcon icon;
@@ -34,8 +32,6 @@ void setUpApplication()
     Fonts::installSubstitutions();
     Look::install();
 }
-
-} // namespace
 
 bool IsDebugSwitch(const QStringList &arguments)
 {
@@ -65,7 +61,7 @@ std::unique_ptr<GameWindows> Main(const QStringList &arguments)
     static_cast<void>(gCharData().Version());
     static_cast<void>(gStrList().Version());
 
-    setUpApplication();
+    SetUpApplication();
     auto windows = std::make_unique<GameWindows>();
     windows->title().show();
     return windows;

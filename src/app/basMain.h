@@ -20,4 +20,8 @@ bool IsDebugSwitch(const QStringList &arguments);
 // The program folder as data paths are built on: ending in a separator.
 QString ProgramFolder(const QString &folder);
 
+// What every window of the game expects of the application: its name and icon, Japanese
+// standard buttons, the fonts and the look. Once, after the application object exists.
+void SetUpApplication();
+
 } // namespace basMain

@@ -1,7 +1,11 @@
+#include "adventure/frmADV.h"
 #include "app/GameWindows.h"
 #include "app/basMain.h"
+#include "platform/ShownReport.h"
 
 #include <QApplication>
+
+using namespace Qt::StringLiterals;
 
 int main(int argc, char **argv)
 {
@@ -9,5 +13,7 @@ int main(int argc, char **argv)
     const std::unique_ptr<GameWindows> windows = basMain::Main(QCoreApplication::arguments());
     if (!windows)
         return 0;
+    // The adventure screen is complete once its battle button has painted.
+    ReportShown(windows->adventure().findChild<QWidget *>(u"cmdADV3"_s));
     return QApplication::exec();
 }

@@ -11,7 +11,10 @@ AnimeTimer::AnimeTimer(QObject *parent) : QObject(parent)
 
 void AnimeTimer::attach(AnimeEngine &engine)
 {
-    connect(&m_timer, &QTimer::timeout, this, [&engine] { engine.timAni_Timer(); });
+    connect(&m_timer, &QTimer::timeout, this, [this, &engine] {
+        engine.timAni_Timer();
+        emit ticked();
+    });
 }
 
 double AnimeTimer::Seconds()

@@ -29,6 +29,11 @@ public:
     void setRate(double rate);
     bool isRunning() const { return m_timer.isActive(); }
 
+signals:
+    // A tick has run and every element stands where it put them: lets a benchmark follow
+    // the animation.
+    void ticked();
+
 private:
     QTimer m_timer;
     QElapsedTimer m_clock;

@@ -32,6 +32,8 @@ public:
     void setFontSize(float) override {}
     void setTag(const QString &) override {}
 
+    QWidget *widget() const { return m_widget; }
+
 private:
     QWidget *m_widget;
     float m_left;

@@ -2,16 +2,14 @@
 // `virelith-shots --data DIR --out DIR`. The data folder is read as the game reads its own.
 #include "BattleShots.h"
 #include "adventure/frmADV.h"
+#include "app/basMain.h"
 #include "app/frmAbout.h"
 #include "app/frmTitle.h"
 #include "game/SharedObjects.h"
-#include "platform/Fonts.h"
-#include "platform/Look.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QIcon>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -71,10 +69,7 @@ int main(int argc, char **argv)
     if (!parser.isSet(data) || !parser.isSet(out))
         parser.showHelp(2);
 
-    QApplication::setApplicationDisplayName(u"Virelith(仮題)体験版"_s);
-    QApplication::setWindowIcon(QIcon(u":/app/icon32.png"_s));
-    Fonts::installSubstitutions();
-    Look::install();
+    basMain::SetUpApplication();
     // The game writes its battle record beside the data: work on a copy.
     QTemporaryDir work;
     if (!copyFolder(QDir(parser.value(data)), QDir(work.path()))) {
