@@ -4,29 +4,39 @@
 #include "app/frmAbout.h"
 #include "app/frmTitle.h"
 #include "battle_view/frmVs.h"
+#include "sound/SoundSystem.h"
 
 GameWindows::GameWindows()
-    : m_title(std::make_unique<frmTitle>()), m_adventure(std::make_unique<frmADV>()),
-      m_battle(std::make_unique<frmVs>())
+    : m_title(std::make_unique<frmTitle>()), m_adventure(std::make_unique<frmADV>())
 {
     connect(m_title.get(), &frmTitle::loaded, m_adventure.get(), &QWidget::show);
+    // The music's first start would otherwise wait for the SoundFont.
+    connect(m_title.get(), &frmTitle::loaded, this, [] { SoundSystem::instance().warmUp(); });
     connect(m_adventure.get(), &frmADV::versionRequested, this,
             [this] { showVersionBox(m_adventure.get()); });
     // The battle window is shown before the adventure screen hides itself.
     connect(m_adventure.get(), &frmADV::battleRequested, this,
             [this](std::int16_t you, std::int16_t enemy) {
-                m_battle->SetChar(you, enemy);
-                m_battle->show();
+                battle().SetChar(you, enemy);
+                battle().show();
             });
+}
+
+GameWindows::~GameWindows() = default;
+
+frmVs &GameWindows::battle()
+{
+    if (m_battle)
+        return *m_battle;
+    m_battle = std::make_unique<frmVs>();
     connect(m_battle.get(), &frmVs::returnToAdventure, this, [this] {
         m_adventure->Print_TotalBtlRec();
         m_adventure->show();
     });
     connect(m_battle.get(), &frmVs::versionRequested, this,
             [this] { showVersionBox(m_battle.get()); });
+    return *m_battle;
 }
-
-GameWindows::~GameWindows() = default;
 
 void GameWindows::showVersionBox(QWidget *owner)
 {

@@ -20,7 +20,9 @@ public:
 
     frmTitle &title() const { return *m_title; }
     frmADV &adventure() const { return *m_adventure; }
-    frmVs &battle() const { return *m_battle; }
+    // The battle window is made when it is first needed: building it, its music player
+    // included, would otherwise delay the first sight of the adventure screen.
+    frmVs &battle();
 
 private:
     void showVersionBox(QWidget *owner);

@@ -152,6 +152,24 @@ MCIERROR SoundSystem::open(std::uint32_t flags, MCI_OPEN_PARMSA *params)
     return 0;
 }
 
+void SoundSystem::warmUp()
+{
+    if (m_warmUp.joinable())
+        return;
+    // Failures are left for the first real open to report.
+    m_warmUp = std::jthread([this] {
+        const std::lock_guard guard(m_commands);
+        if (m_synth.prepare() == 0)
+            m_output.start();
+    });
+}
+
+void SoundSystem::waitForWarmUp()
+{
+    if (m_warmUp.joinable())
+        m_warmUp.join();
+}
+
 MCIDEVICEID SoundSystem::freeId()
 {
     do {

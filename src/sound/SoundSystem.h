@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <thread>
 
 // The devices behind mciSendCommandA: the table of open devices, the synthesizer and the
 // output they share. Commands are taken one at a time, from any thread.
@@ -27,6 +28,12 @@ public:
     void setSequencerPort(std::uint32_t port);
 
     std::size_t openDeviceCount();
+
+    // Loads the SoundFont and opens the output on a thread of its own, so that the first piece
+    // played later starts as fast as any other. Commands sent meanwhile wait for it.
+    void warmUp();
+    // Returns once a warm-up begun earlier has finished.
+    void waitForWarmUp();
 
 private:
     struct Entry
@@ -53,4 +60,6 @@ private:
     Synthesizer m_synth;
     std::map<MCIDEVICEID, Entry> m_devices;
     SoundOutput m_output;
+    // Last, so that it is joined before anything it touches is destroyed.
+    std::jthread m_warmUp;
 };

@@ -28,12 +28,20 @@ TEST(GameWindows, TheAdventureScreenAndTheBattleWindowHandOverToEachOther)
 
     GameWindows windows;
     frmADV &adventure = windows.adventure();
-    frmVs &battle = windows.battle();
     adventure.show();
     auto *freeBattle = adventure.findChild<QPushButton *>(u"cmdADV3"_s);
     ASSERT_TRUE(QTest::qWaitFor([&] { return freeBattle->isVisible(); }));
+    const auto battleWindows = [] {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        return std::count_if(windows.begin(), windows.end(), [](const QWidget *window) {
+            return qobject_cast<const frmVs *>(window) != nullptr;
+        });
+    };
+    EXPECT_EQ(battleWindows(), 0) << "the battle window is made when a battle is asked for";
 
     QTest::mouseClick(freeBattle, Qt::LeftButton);
+    EXPECT_EQ(battleWindows(), 1);
+    frmVs &battle = windows.battle();
     EXPECT_TRUE(battle.isVisible());
     EXPECT_FALSE(adventure.isVisible());
     EXPECT_EQ(battle.engine().State().VsChr, (std::array<std::int16_t, 2>{-1, -1}));

@@ -141,6 +141,20 @@ TEST_F(SoundDeviceTest, TheRealTimeOutputAdvancesWithTheClock)
     EXPECT_TRUE(system().output().driverName().isEmpty());
 }
 
+TEST_F(SoundDeviceTest, ADeviceOpenedWhileTheSynthesizerWarmsUpWaitsForItAndPlays)
+{
+    system().output().setRenderByHand(false);
+    system().warmUp();
+    {
+        OpenDevice device(u"sequencer"_s, folder.write(u"a.mid"_s, midiNote(500, 0)));
+        ASSERT_NE(device.id, 0) << device.error.toStdString();
+        EXPECT_TRUE(MciPlay(device.id, device.error));
+        EXPECT_FALSE(system().output().driverName().isEmpty());
+    }
+    system().waitForWarmUp();
+    system().output().setRenderByHand(true);
+}
+
 TEST_F(SoundDeviceTest, IdentifiersStartAtOneAndAreNeverSharedByOpenDevices)
 {
     const QString wave = folder.write(u"a.wav"_s, SoundTestFiles::wave(8000, 1, 8, 80));

@@ -34,7 +34,11 @@ QString pathOf(const QDir &folder, const QString &name)
 bool savePicture(const QDir &folder, const QString &name, const QImage &image)
 {
     const QString path = pathOf(folder, name);
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !image.save(path))
+    // A bitmap is written opaque, 24 bits per pixel.
+    const QImage stored = path.endsWith(u".bmp"_s, Qt::CaseInsensitive)
+                              ? image.convertToFormat(QImage::Format_RGB32)
+                              : image;
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !stored.save(path))
         return fail(u"cannot write "_s + path);
     return true;
 }
