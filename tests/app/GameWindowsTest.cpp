@@ -32,8 +32,8 @@ TEST(GameWindows, TheAdventureScreenAndTheBattleWindowHandOverToEachOther)
     auto *freeBattle = adventure.findChild<QPushButton *>(u"cmdADV3"_s);
     ASSERT_TRUE(QTest::qWaitFor([&] { return freeBattle->isVisible(); }));
     const auto battleWindows = [] {
-        const QWidgetList windows = QApplication::topLevelWidgets();
-        return std::count_if(windows.begin(), windows.end(), [](const QWidget *window) {
+        const QWidgetList shown = QApplication::topLevelWidgets();
+        return std::count_if(shown.begin(), shown.end(), [](const QWidget *window) {
             return qobject_cast<const frmVs *>(window) != nullptr;
         });
     };
