@@ -24,6 +24,13 @@ void PictureBox::setRim(const QColor &color, int width, int radius)
     update();
 }
 
+void PictureBox::setBackground(const QColor &color)
+{
+    m_background = color;
+    renderFace();
+    update();
+}
+
 QRect PictureBox::pictureArea() const
 {
     return rect().adjusted(m_rimWidth, m_rimWidth, -m_rimWidth, -m_rimWidth);
@@ -34,6 +41,7 @@ void PictureBox::rescale()
     const QRect area = pictureArea();
     if (m_picture.isNull() || area.isEmpty()) {
         m_scaled = QPixmap();
+        renderFace();
         return;
     }
     switch (m_fit) {
@@ -51,6 +59,7 @@ void PictureBox::rescale()
         m_scaled = QPixmap::fromImage(m_picture);
         break;
     }
+    renderFace();
 }
 
 void PictureBox::resizeEvent(QResizeEvent *event)
@@ -59,9 +68,13 @@ void PictureBox::resizeEvent(QResizeEvent *event)
     rescale();
 }
 
-void PictureBox::paintEvent(QPaintEvent *)
+void PictureBox::renderFace()
 {
-    QPainter painter(this);
+    const qreal ratio = devicePixelRatioF();
+    m_face = QPixmap(size() * ratio);
+    m_face.setDevicePixelRatio(ratio);
+    m_face.fill(Qt::transparent);
+    QPainter painter(&m_face);
     painter.setRenderHint(QPainter::Antialiasing);
     QPainterPath outline;
     outline.addRoundedRect(QRectF(rect()), m_radius, m_radius);
@@ -85,6 +98,11 @@ void PictureBox::paintEvent(QPaintEvent *)
         painter.drawRoundedRect(QRectF(rect()).adjusted(half, half, -half, -half), m_radius,
                                 m_radius);
     }
+}
+
+void PictureBox::paintEvent(QPaintEvent *)
+{
+    QPainter(this).drawPixmap(0, 0, m_face);
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent *event)

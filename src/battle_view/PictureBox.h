@@ -27,7 +27,7 @@ public:
 
     // A rim of `width` pixels drawn inside the box, with rounded corners of `radius`.
     void setRim(const QColor &color, int width, int radius = 0);
-    void setBackground(const QColor &color) { m_background = color; }
+    void setBackground(const QColor &color);
 
     QString Tag() const { return m_tag; }
     void setTag(const QString &tag) { m_tag = tag; }
@@ -48,10 +48,14 @@ protected:
 private:
     QRect pictureArea() const;
     void rescale();
+    // Draws background, picture and rim once into m_face: cards move every millisecond
+    // while they are dealt, and their rounded outlines are slow to draw each time.
+    void renderFace();
 
     Fit m_fit;
     Picture m_picture;
     QPixmap m_scaled;
+    QPixmap m_face;
     QColor m_background;
     QColor m_rim;
     int m_rimWidth = 0;

@@ -19,6 +19,8 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QRadialGradient>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
@@ -27,6 +29,21 @@ namespace {
 
 constexpr int kClientWidth = 794;
 constexpr int kClientHeight = 556;
+
+// The board's glow, drawn once: cards move over it every millisecond while they are dealt, and
+// each move repaints the board beneath them.
+QPalette boardPalette(const QPalette &base)
+{
+    QPixmap board(kClientWidth, kClientHeight);
+    QRadialGradient glow(QPointF(0.37, 0.5), 0.75);
+    glow.setCoordinateMode(QGradient::ObjectBoundingMode);
+    glow.setColorAt(0, QColor(0x3A, 0x2F, 0x85));
+    glow.setColorAt(1, QColor(0x1B, 0x16, 0x3A));
+    QPainter(&board).fillRect(board.rect(), glow);
+    QPalette palette = base;
+    palette.setBrush(QPalette::Window, board);
+    return palette;
+}
 
 } // namespace
 
@@ -41,9 +58,8 @@ frmVs::frmVs(Random &random, QWidget *parent) : QMainWindow(parent)
 
     auto *client = new QWidget(this);
     client->setObjectName(u"frmVsClient"_s);
-    client->setAttribute(Qt::WA_StyledBackground);
-    client->setStyleSheet(u"#frmVsClient { background: qradialgradient(cx:0.37, cy:0.5,"
-                          u" radius:0.75, fx:0.37, fy:0.5, stop:0 #3A2F85, stop:1 #1B163A); }"_s);
+    client->setPalette(boardPalette(client->palette()));
+    client->setAutoFillBackground(true);
     client->setFixedSize(kClientWidth, kClientHeight);
     client->setMouseTracking(true);
     client->installEventFilter(this);
