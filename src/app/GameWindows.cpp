@@ -6,12 +6,22 @@
 #include "battle_view/frmVs.h"
 #include "sound/SoundSystem.h"
 
+#include <QTimer>
+
+namespace {
+
+constexpr int kWarmUpDelayMs = 250;
+
+} // namespace
+
 GameWindows::GameWindows()
     : m_title(std::make_unique<frmTitle>()), m_adventure(std::make_unique<frmADV>())
 {
     connect(m_title.get(), &frmTitle::loaded, m_adventure.get(), &QWidget::show);
-    // The music's first start would otherwise wait for the SoundFont.
-    connect(m_title.get(), &frmTitle::loaded, this, [] { SoundSystem::instance().warmUp(); });
+    // The music's first start would otherwise wait for the SoundFont. The load begins once the
+    // adventure screen has had time to appear, so that it takes nothing from that screen.
+    connect(m_title.get(), &frmTitle::loaded, this,
+            [] { QTimer::singleShot(kWarmUpDelayMs, [] { SoundSystem::instance().warmUp(); }); });
     connect(m_adventure.get(), &frmADV::versionRequested, this,
             [this] { showVersionBox(m_adventure.get()); });
     // The battle window is shown before the adventure screen hides itself.

@@ -51,6 +51,8 @@ QString textOf(MCIERROR error)
         return u"ステータス項目が指定されていません"_s;
     case MCIERR_UNSUPPORTED_ITEM:
         return u"このデバイスでは取得できない項目です"_s;
+    case MCIERR_NO_AUDIO_LIBRARY:
+        return u"音声ライブラリ(SDL2、FluidSynth)を読み込めません"_s;
     default:
         return {};
     }

@@ -59,7 +59,8 @@ inline constexpr MCIERROR MCIERR_OUT_OF_MEMORY = MCIERR_BASE + 16;
 inline constexpr MCIERROR MCIERR_OUTOFRANGE = MCIERR_BASE + 17;
 inline constexpr MCIERROR MCIERR_MISSING_ITEM = MCIERR_BASE + 18;
 inline constexpr MCIERROR MCIERR_UNSUPPORTED_ITEM = MCIERR_BASE + 19;
-inline constexpr MCIERROR MCIERR_LAST = MCIERR_UNSUPPORTED_ITEM;
+inline constexpr MCIERROR MCIERR_NO_AUDIO_LIBRARY = MCIERR_BASE + 20;
+inline constexpr MCIERROR MCIERR_LAST = MCIERR_NO_AUDIO_LIBRARY;
 
 // Parameter records. The callback field is never used: nothing asks for notification.
 struct MCI_GENERIC_PARMS

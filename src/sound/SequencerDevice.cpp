@@ -1,8 +1,7 @@
 #include "sound/SequencerDevice.h"
 
+#include "sound/AudioLibraries.h"
 #include "sound/Synthesizer.h"
-
-#include <fluidsynth.h>
 
 #include <algorithm>
 
@@ -41,7 +40,7 @@ SequencerDevice::SequencerDevice(QByteArray file, const MidiTiming &timing, flui
 SequencerDevice::~SequencerDevice()
 {
     if (m_player != nullptr)
-        delete_fluid_player(m_player);
+        AudioLibraries::fluid()->delete_player(m_player);
 }
 
 void SequencerDevice::produce(float *out, int frames)
@@ -51,8 +50,8 @@ void SequencerDevice::produce(float *out, int frames)
     while (wanted > 0) {
         if (m_aheadUsed == m_ahead.size()) {
             m_ahead.resize(BlockFrames * SoundOutput::Channels);
-            fluid_synth_write_float(m_synth, BlockFrames, m_ahead.data(), 0, 2, m_ahead.data(), 1,
-                                    2);
+            AudioLibraries::fluid()->synth_write_float(m_synth, BlockFrames, m_ahead.data(), 0, 2,
+                                                       m_ahead.data(), 1, 2);
             m_aheadUsed = 0;
         }
         const std::size_t count = std::min(wanted, m_ahead.size() - m_aheadUsed);
@@ -69,25 +68,25 @@ MCIERROR SequencerDevice::reposition(std::int64_t frame)
     // reset clears programs, controllers and effects before the player replays those of the
     // piece up to the new place; it lets sounding notes ring out, so they are cut after it.
     if (m_player != nullptr)
-        delete_fluid_player(m_player);
-    fluid_synth_system_reset(m_synth);
-    fluid_synth_all_sounds_off(m_synth, -1);
+        AudioLibraries::fluid()->delete_player(m_player);
+    AudioLibraries::fluid()->synth_system_reset(m_synth);
+    AudioLibraries::fluid()->synth_all_sounds_off(m_synth, -1);
     m_ahead.clear();
     m_aheadUsed = 0;
-    m_player = new_fluid_player(m_synth);
+    m_player = AudioLibraries::fluid()->new_player(m_synth);
     if (m_player == nullptr ||
-        fluid_player_add_mem(m_player, m_file.constData(),
-                             static_cast<std::size_t>(m_file.size())) != FLUID_OK)
+        AudioLibraries::fluid()->player_add_mem(
+            m_player, m_file.constData(), static_cast<std::size_t>(m_file.size())) != FLUID_OK)
         return MCIERR_OUT_OF_MEMORY;
     const double ms = static_cast<double>(frame) * 1000.0 / SoundOutput::SampleRate;
     const auto tick = static_cast<int>(m_timing.tickAt(ms));
     if (tick > 0)
-        fluid_player_seek(m_player, tick);
+        AudioLibraries::fluid()->player_seek(m_player, tick);
     return 0;
 }
 
 void SequencerDevice::starting()
 {
     if (m_player != nullptr)
-        fluid_player_play(m_player);
+        AudioLibraries::fluid()->player_play(m_player);
 }

@@ -1,6 +1,6 @@
 #include "sound/SoundOutput.h"
 
-#include <SDL.h>
+#include "sound/AudioLibraries.h"
 
 #include <algorithm>
 
@@ -37,6 +37,9 @@ bool SoundOutput::start()
 {
     if (m_byHand || m_device != 0)
         return true;
+    const AudioLibraries::Sdl *sdl = AudioLibraries::sdl();
+    if (sdl == nullptr)
+        return false;
     SDL_AudioSpec wanted{};
     wanted.freq = SampleRate;
     wanted.format = AUDIO_F32SYS;
@@ -46,23 +49,23 @@ bool SoundOutput::start()
     wanted.userdata = this;
     // SDL converts to whatever the device takes, so the mix is always float stereo 44.1 kHz.
     const auto open = [&] {
-        return SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+        return sdl->OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
     };
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0)
+    if (sdl->InitSubSystem(SDL_INIT_AUDIO) == 0)
         m_device = open();
     if (m_device == 0) {
         // No sound card: the silent driver keeps the music's timing all the same.
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0)
+        sdl->QuitSubSystem(SDL_INIT_AUDIO);
+        sdl->SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
+        if (sdl->InitSubSystem(SDL_INIT_AUDIO) == 0)
             m_device = open();
     }
     if (m_device == 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        sdl->QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
-    m_driver = QString::fromUtf8(SDL_GetCurrentAudioDriver());
-    SDL_PauseAudioDevice(m_device, 0);
+    m_driver = QString::fromUtf8(sdl->GetCurrentAudioDriver());
+    sdl->PauseAudioDevice(m_device, 0);
     return true;
 }
 
@@ -109,8 +112,10 @@ void SoundOutput::close()
 {
     if (m_device == 0)
         return;
-    SDL_CloseAudioDevice(m_device);
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    // An open device means the library is loaded.
+    const AudioLibraries::Sdl *sdl = AudioLibraries::sdl();
+    sdl->CloseAudioDevice(m_device);
+    sdl->QuitSubSystem(SDL_INIT_AUDIO);
     m_device = 0;
     m_driver.clear();
 }

@@ -1,5 +1,6 @@
 #include "sound/SoundSystem.h"
 
+#include "sound/AudioLibraries.h"
 #include "sound/SequencerDevice.h"
 #include "sound/WaveAudioDevice.h"
 
@@ -142,7 +143,7 @@ MCIERROR SoundSystem::open(std::uint32_t flags, MCI_OPEN_PARMSA *params)
     if (error != 0)
         return error;
     if (!m_output.start())
-        return MCIERR_NO_OUTPUT;
+        return AudioLibraries::sdl() == nullptr ? MCIERR_NO_AUDIO_LIBRARY : MCIERR_NO_OUTPUT;
 
     const MCIDEVICEID id = freeId();
     const auto lock = m_output.lock();

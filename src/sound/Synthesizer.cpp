@@ -1,10 +1,10 @@
 #include "sound/Synthesizer.h"
 
+#include "sound/AudioLibraries.h"
 #include "sound/SoundFont.h"
 #include "sound/SoundOutput.h"
 
 #include <QFile>
-#include <fluidsynth.h>
 
 namespace {
 
@@ -27,17 +27,20 @@ MCIERROR Synthesizer::prepare()
     if (m_synth != nullptr && soundFont == m_soundFont)
         return 0;
     release();
-    m_settings = new_fluid_settings();
+    const AudioLibraries::Fluid *fluid = AudioLibraries::fluid();
+    if (fluid == nullptr)
+        return MCIERR_NO_AUDIO_LIBRARY;
+    m_settings = fluid->new_settings();
     if (m_settings == nullptr)
         return MCIERR_OUT_OF_MEMORY;
-    fluid_settings_setnum(m_settings, "synth.sample-rate", SoundOutput::SampleRate);
-    fluid_settings_setnum(m_settings, "synth.gain", Gain);
-    m_synth = new_fluid_synth(m_settings);
+    fluid->settings_setnum(m_settings, "synth.sample-rate", SoundOutput::SampleRate);
+    fluid->settings_setnum(m_settings, "synth.gain", Gain);
+    m_synth = fluid->new_synth(m_settings);
     if (m_synth == nullptr) {
         release();
         return MCIERR_OUT_OF_MEMORY;
     }
-    if (fluid_synth_sfload(m_synth, QFile::encodeName(soundFont).constData(), 1) == FLUID_FAILED) {
+    if (fluid->synth_sfload(m_synth, QFile::encodeName(soundFont).constData(), 1) == FLUID_FAILED) {
         release();
         return MCIERR_BAD_SOUNDFONT;
     }
@@ -47,10 +50,11 @@ MCIERROR Synthesizer::prepare()
 
 void Synthesizer::release()
 {
+    // Anything made means the library is loaded.
     if (m_synth != nullptr)
-        delete_fluid_synth(m_synth);
+        AudioLibraries::fluid()->delete_synth(m_synth);
     if (m_settings != nullptr)
-        delete_fluid_settings(m_settings);
+        AudioLibraries::fluid()->delete_settings(m_settings);
     m_synth = nullptr;
     m_settings = nullptr;
     m_soundFont.clear();

@@ -1,6 +1,6 @@
 #include "sound/WaveAudioDevice.h"
 
-#include <SDL.h>
+#include "sound/AudioLibraries.h"
 
 #include <algorithm>
 #include <cstring>
@@ -10,18 +10,18 @@ namespace {
 
 // The file's sound as interleaved float stereo at the output's rate; false when it is not a
 // WAVE file SDL can read and convert.
-bool decode(const QByteArray &file, std::vector<float> &samples)
+bool decode(const AudioLibraries::Sdl &sdl, const QByteArray &file, std::vector<float> &samples)
 {
-    SDL_RWops *stream = SDL_RWFromConstMem(file.constData(), static_cast<int>(file.size()));
+    SDL_RWops *stream = sdl.RWFromConstMem(file.constData(), static_cast<int>(file.size()));
     if (stream == nullptr)
         return false;
     SDL_AudioSpec spec{};
     Uint8 *data = nullptr;
     Uint32 bytes = 0;
-    if (SDL_LoadWAV_RW(stream, 1, &spec, &data, &bytes) == nullptr)
+    if (sdl.LoadWAV_RW(stream, 1, &spec, &data, &bytes) == nullptr)
         return false;
     SDL_AudioCVT convert{};
-    bool ok = SDL_BuildAudioCVT(&convert, spec.format, spec.channels, spec.freq, AUDIO_F32SYS,
+    bool ok = sdl.BuildAudioCVT(&convert, spec.format, spec.channels, spec.freq, AUDIO_F32SYS,
                                 SoundOutput::Channels, SoundOutput::SampleRate) >= 0;
     std::vector<Uint8> buffer;
     if (ok) {
@@ -29,9 +29,9 @@ bool decode(const QByteArray &file, std::vector<float> &samples)
         std::memcpy(buffer.data(), data, bytes);
         convert.buf = buffer.data();
         convert.len = static_cast<int>(bytes);
-        ok = convert.needed == 0 || SDL_ConvertAudio(&convert) == 0;
+        ok = convert.needed == 0 || sdl.ConvertAudio(&convert) == 0;
     }
-    SDL_FreeWAV(data);
+    sdl.FreeWAV(data);
     if (!ok)
         return false;
     const auto converted = static_cast<std::size_t>(convert.needed ? convert.len_cvt : convert.len);
@@ -51,8 +51,11 @@ MCIERROR WaveAudioDevice::open(const QString &path, std::unique_ptr<MciDevice> &
     // SDL reads through an int length.
     if (file.size() > std::numeric_limits<int>::max())
         return MCIERR_FILE_UNREADABLE;
+    const AudioLibraries::Sdl *sdl = AudioLibraries::sdl();
+    if (sdl == nullptr)
+        return MCIERR_NO_AUDIO_LIBRARY;
     std::vector<float> samples;
-    if (!decode(file, samples))
+    if (!decode(*sdl, file, samples))
         return MCIERR_NOT_WAVE_FILE;
     device.reset(new WaveAudioDevice(std::move(samples)));
     return 0;
