@@ -17,6 +17,7 @@
 #include "battle/Random.h"
 #include "battle_view/AnimeTimer.h"
 #include "battle_view/frmVs.h"
+#include "game/GameFolderCopy.h"
 #include "game/GameTables.h"
 #include "game/SharedObjects.h"
 #include "platform/ProcessStats.h"
@@ -29,7 +30,6 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QMouseEvent>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -45,22 +45,6 @@ constexpr double kFast = 25;
 constexpr int kBattles = 10;
 constexpr int kMaxTurns = 400;
 constexpr int kDamageRuns = 3;
-
-// Copies the game data of `from`, leaving out programs (the data may sit beside them).
-bool copyFolder(const QDir &from, const QDir &to)
-{
-    for (const QFileInfo &entry :
-         from.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
-        const QString target = to.filePath(entry.fileName());
-        if (entry.isDir()) {
-            if (!to.mkpath(entry.fileName()) || !copyFolder(QDir(entry.filePath()), QDir(target)))
-                return false;
-        } else if (!entry.isExecutable() && !QFile::copy(entry.filePath(), target)) {
-            return false;
-        }
-    }
-    return true;
-}
 
 // Percent of one core the process uses while its event loop runs alone for `seconds`.
 double idleCpuPercent(double seconds)
@@ -254,8 +238,8 @@ void animationFigures(const std::vector<TickRecorder::Run> &runs, double timerFl
 
 int run(const Options &options)
 {
-    QTemporaryDir work;
-    if (!copyFolder(QDir(options.data), QDir(work.path()))) {
+    const GameFolderCopy work(options.data);
+    if (!work.ok()) {
         std::fprintf(stderr, "cannot copy the game data of %s\n", qPrintable(options.data));
         return 1;
     }

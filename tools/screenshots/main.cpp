@@ -5,6 +5,7 @@
 #include "app/basMain.h"
 #include "app/frmAbout.h"
 #include "app/frmTitle.h"
+#include "game/GameFolderCopy.h"
 #include "game/SharedObjects.h"
 
 #include <QApplication>
@@ -12,7 +13,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdio>
@@ -25,21 +25,6 @@ bool save(QWidget &window, const QDir &out, const QString &name)
 {
     QTest::qWait(50);
     return grab(window, out, name);
-}
-
-bool copyFolder(const QDir &from, const QDir &to)
-{
-    for (const QFileInfo &entry :
-         from.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
-        const QString target = to.filePath(entry.fileName());
-        if (entry.isDir()) {
-            if (!to.mkpath(entry.fileName()) || !copyFolder(QDir(entry.filePath()), QDir(target)))
-                return false;
-        } else if (!QFile::copy(entry.filePath(), target)) {
-            return false;
-        }
-    }
-    return true;
 }
 
 // Loads the game data as the title window does; false (with the reason printed) on a failure.
@@ -71,8 +56,8 @@ int main(int argc, char **argv)
 
     basMain::SetUpApplication();
     // The game writes its battle record beside the data: work on a copy.
-    QTemporaryDir work;
-    if (!copyFolder(QDir(parser.value(data)), QDir(work.path()))) {
+    const GameFolderCopy work(parser.value(data));
+    if (!work.ok()) {
         std::fprintf(stderr, "cannot copy %s\n", qPrintable(parser.value(data)));
         return 1;
     }
