@@ -40,6 +40,7 @@ std::optional<Sdl> openSdl(const QString &file)
     resolve(sdl.InitSubSystem, "SDL_InitSubSystem");
     resolve(sdl.QuitSubSystem, "SDL_QuitSubSystem");
     resolve(sdl.SetHintWithPriority, "SDL_SetHintWithPriority");
+    resolve(sdl.ClearHints, "SDL_ClearHints");
     resolve(sdl.OpenAudioDevice, "SDL_OpenAudioDevice");
     resolve(sdl.PauseAudioDevice, "SDL_PauseAudioDevice");
     resolve(sdl.CloseAudioDevice, "SDL_CloseAudioDevice");

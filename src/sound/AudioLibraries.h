@@ -17,6 +17,7 @@ struct Sdl
     decltype(&::SDL_InitSubSystem) InitSubSystem;
     decltype(&::SDL_QuitSubSystem) QuitSubSystem;
     decltype(&::SDL_SetHintWithPriority) SetHintWithPriority;
+    decltype(&::SDL_ClearHints) ClearHints;
     decltype(&::SDL_OpenAudioDevice) OpenAudioDevice;
     decltype(&::SDL_PauseAudioDevice) PauseAudioDevice;
     decltype(&::SDL_CloseAudioDevice) CloseAudioDevice;

@@ -59,6 +59,8 @@ bool SoundOutput::start()
         sdl->SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
         if (sdl->InitSubSystem(SDL_INIT_AUDIO) == 0)
             m_device = open();
+        // The driver is chosen; the hint would otherwise stay allocated until the program ends.
+        sdl->ClearHints();
     }
     if (m_device == 0) {
         sdl->QuitSubSystem(SDL_INIT_AUDIO);

@@ -157,11 +157,15 @@ void SoundSystem::warmUp()
 {
     if (m_warmUp.joinable())
         return;
-    // Failures are left for the first real open to report.
+    // Failures are left for the first real open to report. The output opens here, on the
+    // caller's thread: SDL keeps per-thread state that a finished thread would leave behind.
+    {
+        const std::lock_guard guard(m_commands);
+        m_output.start();
+    }
     m_warmUp = std::jthread([this] {
         const std::lock_guard guard(m_commands);
-        if (m_synth.prepare() == 0)
-            m_output.start();
+        m_synth.prepare();
     });
 }
 

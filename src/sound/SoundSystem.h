@@ -29,8 +29,8 @@ public:
 
     std::size_t openDeviceCount();
 
-    // Loads the SoundFont and opens the output on a thread of its own, so that the first piece
-    // played later starts as fast as any other. Commands sent meanwhile wait for it.
+    // Opens the output and loads the SoundFont on a thread of its own, so that the first piece
+    // played later starts as fast as any other. Commands sent meanwhile wait for the load.
     void warmUp();
     // Returns once a warm-up begun earlier has finished.
     void waitForWarmUp();
