@@ -11,18 +11,23 @@ namespace CSVColumn {
 
 std::optional<QString> Text(QStringView text)
 {
-    if (text.contains(u"\r\n"))
-        return std::nullopt;
     const qsizetype quote = text.indexOf(u'"');
-    if (quote != 0 && !text.contains(u','))
+    const qsizetype lineEnd = text.indexOf(u"\r\n");
+    if (quote != 0 && lineEnd < 0 && !text.contains(u','))
         return text.toString();
-    // The reader ends a quoted part at its first quote and appends what follows up to the next
-    // comma, so only the text before the first quote can hold a comma.
-    if (quote < 0)
-        return u'"' + text.toString() + u'"';
-    if (text.sliced(quote).contains(u','))
+    // Otherwise a quoted part and a plain rest. The reader ends the quoted part at its first
+    // quote and appends what follows up to the next comma, so the quoted part holds no quote and
+    // the rest no comma. Lines end at CR LF before either is read, so a CR LF in the text must be
+    // cut by the closing quote, between its CR and its LF: one at the most.
+    qsizetype split = quote < 0 ? text.size() : quote;
+    if (lineEnd >= 0) {
+        if (text.indexOf(u"\r\n", lineEnd + 1) >= 0 || lineEnd + 1 > split)
+            return std::nullopt;
+        split = lineEnd + 1;
+    }
+    if (text.sliced(split).contains(u','))
         return std::nullopt;
-    return u'"' + text.first(quote).toString() + u'"' + text.sliced(quote).toString();
+    return u'"' + text.first(split).toString() + u'"' + text.sliced(split).toString();
 }
 
 bool AppendText(QString &line, QStringView text)

@@ -12,12 +12,27 @@ namespace {
 TEST(CSVColumn, TextsReadBackAsWritten)
 {
     const QString texts[] = {
-        u"plain"_s, QString(),   u" spaced "_s,   u"a,b"_s,      u"\"quoted"_s, u"\"a\"b"_s,
-        u"a\"b"_s,  u"a,b\"c"_s, u"カード，札"_s, u"lone\rcr"_s, u"\"\""_s,     u"end\""_s,
+        u"plain"_s,
+        QString(),
+        u" spaced "_s,
+        u"a,b"_s,
+        u"\"quoted"_s,
+        u"\"a\"b"_s,
+        u"a\"b"_s,
+        u"a,b\"c"_s,
+        u"カード，札"_s,
+        u"lone\rcr"_s,
+        u"\"\""_s,
+        u"end\""_s,
+        // A reader can take a CR LF into a text from a quote between them ("a\r"\nb).
+        u"two\r\nlines"_s,
+        u"a,b\r\n\"c"_s,
+        u"\r\n"_s,
     };
     for (const QString &text : texts) {
         const std::optional<QString> column = CSVColumn::Text(text);
         ASSERT_TRUE(column) << text.toStdString();
+        EXPECT_FALSE(column->contains(u"\r\n"_s)) << "a column must not end its line";
         clsCSVAccess csv;
         ASSERT_TRUE(csv.setCSVLine(u"x,"_s + *column + u",y"_s)) << text.toStdString();
         EXPECT_EQ(csv.Item(1), text) << text.toStdString();
@@ -29,7 +44,9 @@ TEST(CSVColumn, TextsReadBackAsWritten)
 
 TEST(CSVColumn, RefusesTextsNoColumnCanHold)
 {
-    EXPECT_FALSE(CSVColumn::Text(u"two\r\nlines"));
+    EXPECT_FALSE(CSVColumn::Text(u"two\r\nline\r\nends"));
+    EXPECT_FALSE(CSVColumn::Text(u"a\"b\r\nc")) << "the quote must come after the CR";
+    EXPECT_FALSE(CSVColumn::Text(u"a\r\nb,c")) << "no comma may follow the CR";
     EXPECT_FALSE(CSVColumn::Text(u"\"a,b"));
     EXPECT_FALSE(CSVColumn::Text(u"a\"b,c"));
     QString line = u"x"_s;

@@ -334,6 +334,27 @@ TEST(clsCard, EmptyListsAreSavedAsBareLinesThatReadBackStrictly)
     EXPECT_EQ(gCardBGFile[0], QString());
 }
 
+TEST(clsCard, ANameThatReadWithALineBreakSavesAndReadsBack)
+{
+    // A quote between CR and LF ends no line but leaves a CR LF in the name it closes.
+    CardFolder folder;
+    const QString source = folder.dir.write(
+        u"CardData.CSV"_s, cp932Lines(kVersion) + "Abs,\"n\\a1.bmp\r\"\nx,n\\a2.bmp\r\n" +
+                               cp932Lines(card(u"1"_s, u"c.bmp"_s)));
+    clsCard cards;
+    cards.setAccessLevel(kLenient);
+    ASSERT_EQ(cards.Read(source), rcSuccess);
+    const std::vector<QString> names{u"n\\a1.bmp\r\nx"_s, u"n\\a2.bmp"_s};
+    ASSERT_EQ(gAbsNomalFile, names);
+    const QString path = folder.dir.path(u"out.csv"_s);
+    ASSERT_EQ(cards.Save(path), rcSuccess);
+    clsCard again;
+    again.setAccessLevel(kLenient);
+    ASSERT_EQ(again.Read(path), rcSuccess);
+    EXPECT_EQ(gAbsNomalFile, names);
+    EXPECT_EQ(gCardCount, 1);
+}
+
 TEST(clsCard, RoundTripsPlainAndCoded)
 {
     CardFolder folder;
