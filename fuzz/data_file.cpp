@@ -43,9 +43,11 @@ void unframeAsItStands(const QByteArray &bytes)
     bool anyVersionCoded = false;
     const ResultCode anyVersion =
         DataFile::UnframeAnyCodedVersion(bytes, kVersionLine, anyVersionBody, anyVersionCoded);
-    // Only the version line of a coded file may tell them apart.
-    check(code == anyVersion || (anyVersion == rcSuccess && anyVersionCoded &&
-                                 (code == rcVersionMismatch || code == rcOtherError)),
+    // Only the version line of a coded file may tell them apart: where the checking reader stops
+    // at it, the other reads on, and the text behind it may read or not.
+    const bool stoppedAtVersion = code == rcVersionMismatch || code == rcOtherError;
+    check(code == anyVersion || (stoppedAtVersion && anyVersion == rcSuccess && anyVersionCoded) ||
+              (stoppedAtVersion && anyVersion == rcOtherError),
           "the two readers disagree on the checks");
     if (code == rcSuccess) {
         check(anyVersionBody == body && anyVersionCoded == coded, "the two readers differ");
