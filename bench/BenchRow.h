@@ -18,7 +18,8 @@ inline void printRow(const std::string &figure, double value, double floor, cons
         return std::string(number);
     };
     char ratio[32] = "–";
-    if (!std::isnan(value) && !std::isnan(floor) && floor > 0)
+    // A floor that shows as zero gives no ratio worth reading.
+    if (!std::isnan(value) && !std::isnan(floor) && floor >= 0.5 * std::pow(10.0, -decimals))
         std::snprintf(ratio, sizeof ratio, "%.2f", value / floor);
     std::printf("row\t%s\t%s\t%s\t%s\t%s\n", figure.c_str(), text(value).c_str(),
                 text(floor).c_str(), ratio, target.c_str());
