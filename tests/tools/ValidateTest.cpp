@@ -226,7 +226,7 @@ TEST(Validate, WithoutAFolderTheGameFolderIsValidated)
     const GameFolder game;
     const QString tool = game.path(u"virelith-data"_s);
     ASSERT_TRUE(QFile::copy(QStringLiteral(VIRELITH_DATA_TOOL), tool));
-    QFile::remove(game.path(GameFolder::Vs));
+    QFile::remove(game.path(u"Vs.CSV"_s));
     QProcess process;
     process.start(tool, {u"validate"_s});
     ASSERT_TRUE(process.waitForFinished(120000));
