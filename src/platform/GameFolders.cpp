@@ -2,6 +2,7 @@
 
 #include "platform/FileSystem.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -35,7 +36,12 @@ QString game(const QString &programFolder)
 QString record(const QString &gameFolder)
 {
     const QString folder = clean(gameFolder);
-    if (QFileInfo(folder).isWritable())
+    // An installed game's data is every player's, even where one may write there (root): a
+    // record left there would be the first record of every new player.
+    const bool installed = QCoreApplication::instance() != nullptr &&
+                           folder == installedData(QCoreApplication::applicationDirPath()) &&
+                           !holdsGameData(QCoreApplication::applicationDirPath());
+    if (!installed && QFileInfo(folder).isWritable())
         return folder;
     return clean(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }

@@ -21,8 +21,9 @@ QString installedData(const QString &programFolder);
 // data folder.
 QString game(const QString &programFolder);
 
-// The folder of this user's battle record: the game folder when the user may write there, else
-// the user's data folder (which may not exist yet).
+// The folder of this user's battle record: the game folder when the user may write there and it
+// is not this program's installed data folder, else the user's data folder (which may not exist
+// yet).
 QString record(const QString &gameFolder);
 
 // Makes `recordFolder` ready to hold the file `fileName`: creates it, and when it is not the

@@ -202,6 +202,9 @@ TEST_F(InstalledGame, OnePlayerRunsOneCopyAndAnotherPlayerRunsTheirs)
     EXPECT_TRUE(first.running());
     EXPECT_GE(another.endBy(SIGTERM), 0);
     EXPECT_GE(first.endBy(SIGTERM), 0);
+    // Even a player who may write to the installed tree (root) keeps the record at home.
+    EXPECT_TRUE(QFile::exists(otherHome.path(u"data/virelith/BtlRec.CSV"_s)));
+    EXPECT_FALSE(QFile::exists(QDir(data()).filePath(u"BtlRec.CSV"_s)));
 }
 
 } // namespace
