@@ -20,7 +20,7 @@ QString clean(const QString &folder)
 
 bool holdsGameData(const QString &folder)
 {
-    return FileSystem::isFile(QDir(folder).filePath(QString::fromUtf16(MarkerFile)));
+    return FileSystem::isFile(QDir(folder).filePath(QStringLiteral("CharData.CSV")));
 }
 
 QString installedData(const QString &programFolder)

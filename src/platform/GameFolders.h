@@ -8,9 +8,7 @@
 // Folders are absolute and clean, without a trailing separator.
 namespace GameFolders {
 
-// The file whose presence marks a folder as holding a game.
-inline constexpr char16_t MarkerFile[] = u"CharData.CSV";
-
+// True when `folder` holds a game: its character table, the first file start-up reads.
 bool holdsGameData(const QString &folder);
 
 // The data folder of the install tree the program in `programFolder` belongs to, found from the
