@@ -4,9 +4,12 @@
 #include "app/frmTitle.h"
 #include "battle/Random.h"
 #include "game/SharedObjects.h"
+#include "platform/ExitProcedures.h"
 #include "platform/Fonts.h"
+#include "platform/GameFolders.h"
 #include "platform/Look.h"
 #include "platform/PrevInstance.h"
+#include "platform/QuitSignals.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,9 +24,15 @@ namespace basMain {
 void SetUpApplication()
 {
     QApplication::setApplicationDisplayName(u"Virelith(仮題)体験版"_s);
+    // Desktops match the windows to the installed desktop entry and its icon by this name.
+    QGuiApplication::setDesktopFileName(u"virelith"_s);
+    // Every size the icon theme has ("16x16/apps/virelith.png"), each read only when shown.
     QIcon icon;
-    icon.addFile(u":/app/icon16.png"_s);
-    icon.addFile(u":/app/icon32.png"_s);
+    const QDir icons(u":/app/icons"_s);
+    for (const QString &size : icons.entryList(QDir::Dirs)) {
+        const int pixels = size.section(u'x', 0, 0).toInt();
+        icon.addFile(icons.filePath(size + u"/apps/virelith.png"_s), QSize(pixels, pixels));
+    }
     QApplication::setWindowIcon(icon);
     // Standard buttons ("OK", "キャンセル", "はい", "いいえ") in Japanese.
     static QTranslator translator;
@@ -50,9 +59,13 @@ QString ProgramFolder(const QString &folder)
 
 std::unique_ptr<GameWindows> Main(const QStringList &arguments)
 {
-    const QString folder = ProgramFolder(QCoreApplication::applicationDirPath());
-    if (PrevInstance(folder))
+    // The user's own folders are named after the game, whatever the executable is called.
+    QCoreApplication::setApplicationName(u"virelith"_s);
+    const QString game = GameFolders::game(QCoreApplication::applicationDirPath());
+    // Two copies holding one record would each write over what the other counted.
+    if (PrevInstance(GameFolders::record(game)))
         return nullptr;
+    const QString folder = ProgramFolder(QDir::toNativeSeparators(game));
     // The program's generator is seeded from the clock when it is first touched.
     static_cast<void>(Random::Program());
     gDebug = IsDebugSwitch(arguments);
@@ -68,6 +81,15 @@ std::unique_ptr<GameWindows> Main(const QStringList &arguments)
     auto windows = std::make_unique<GameWindows>();
     windows->title().show();
     return windows;
+}
+
+void EndOnQuitSignals()
+{
+    QObject::connect(&QuitSignals::install(), &QuitSignals::received, qApp, [] {
+        UnloadAllForms();
+        // A message box or a battle's wait may still run its own loop: every loop ends.
+        QCoreApplication::exit(0);
+    });
 }
 
 } // namespace basMain

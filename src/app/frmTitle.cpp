@@ -4,10 +4,12 @@
 #include "game/LoadSteps.h"
 #include "game/SharedObjects.h"
 #include "platform/Fonts.h"
+#include "platform/GameFolders.h"
 #include "platform/MsgBox.h"
 #include "platform/Twips.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLabel>
 #include <QTimer>
 
@@ -62,7 +64,10 @@ void frmTitle::load()
             // The caption is painted before the load blocks.
             m_lblMessage->repaint();
             QCoreApplication::processEvents();
-            m_R = step.run(gAppPath + step.fileName);
+            // Closed meanwhile (its close box, or a signal to end): the program ends instead.
+            if (!isVisible())
+                return;
+            m_R = runStep(step);
             if (m_R == rcSuccess)
                 continue;
             if (step.errorMessageEX)
@@ -79,6 +84,18 @@ void frmTitle::load()
     }
     emit loaded();
     close();
+}
+
+ResultCode frmTitle::runStep(const LoadStep &step)
+{
+    if (&step != &LoadSteps()[RecordStep])
+        return step.run(gAppPath + step.fileName);
+    // The record is the player's: where the game folder is not the player's to write, it lives
+    // in the player's own data folder, which starts from the record the game ships, if any.
+    const QString folder = GameFolders::record(gAppPath);
+    if (!GameFolders::prepareRecord(gAppPath, folder, step.fileName))
+        return rcWriteError;
+    return step.run(QDir::toNativeSeparators(QDir(folder).filePath(step.fileName)));
 }
 
 bool frmTitle::ErrorReport()

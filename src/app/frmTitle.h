@@ -2,6 +2,8 @@
 
 #include "data/ResultCode.h"
 
+struct LoadStep;
+
 #include <QWidget>
 
 class QLabel;
@@ -24,6 +26,7 @@ protected:
 
 private:
     void load();
+    ResultCode runStep(const LoadStep &step);
     // Reports the failed step in m_M and m_R; true when the player chose to go on.
     bool ErrorReport();
 

@@ -1,5 +1,6 @@
 #include "adventure/frmADV.h"
 #include "app/GameWindows.h"
+#include "app/InfoSwitches.h"
 #include "app/basMain.h"
 #include "platform/ShownReport.h"
 
@@ -9,7 +10,11 @@ using namespace Qt::StringLiterals;
 
 int main(int argc, char **argv)
 {
+    // Answered before any window system is needed, so they work on a console too.
+    if (const std::optional<int> status = InfoSwitches::answer(argc, argv))
+        return *status;
     QApplication app(argc, argv);
+    basMain::EndOnQuitSignals();
     const std::unique_ptr<GameWindows> windows = basMain::Main(QCoreApplication::arguments());
     if (!windows)
         return 0;

@@ -13,7 +13,7 @@ namespace {
 class FirstPaint : public QObject
 {
 public:
-    using QObject::QObject;
+    FirstPaint(QWidget *widget, bool quit) : QObject(widget), m_quit(quit) {}
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -28,10 +28,14 @@ protected:
                     static_cast<long long>(ProcessStats::CpuSeconds() * 1e9),
                     static_cast<long long>(ProcessStats::PeakResidentBytes()));
         std::fflush(stdout);
-        QCoreApplication::quit();
+        if (m_quit)
+            QCoreApplication::quit();
         deleteLater();
         return true;
     }
+
+private:
+    bool m_quit;
 };
 
 } // namespace
@@ -40,5 +44,6 @@ void ReportShown(QWidget *widget)
 {
     if (widget == nullptr || qEnvironmentVariableIsEmpty("VIRELITH_REPORT_SHOWN"))
         return;
-    widget->installEventFilter(new FirstPaint(widget));
+    const bool stay = qEnvironmentVariable("VIRELITH_REPORT_SHOWN") == QStringLiteral("stay");
+    widget->installEventFilter(new FirstPaint(widget, !stay));
 }

@@ -1,5 +1,7 @@
 #include "sound/SoundFont.h"
 
+#include "platform/GameFolders.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -23,8 +25,8 @@ QString find()
     if (!qEnvironmentVariableIsEmpty("VIRELITH_SOUNDFONT"))
         return fileOrNothing(qEnvironmentVariable("VIRELITH_SOUNDFONT"));
     if (QCoreApplication::instance() != nullptr) {
-        const QDir programFolder(QCoreApplication::applicationDirPath());
-        const QFileInfoList found = programFolder.entryInfoList(
+        const QDir gameFolder(GameFolders::game(QCoreApplication::applicationDirPath()));
+        const QFileInfoList found = gameFolder.entryInfoList(
             {QStringLiteral("*.sf2")}, QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase);
         if (!found.isEmpty())
             return found.first().absoluteFilePath();

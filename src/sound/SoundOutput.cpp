@@ -51,6 +51,9 @@ bool SoundOutput::start()
     const auto open = [&] {
         return sdl->OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
     };
+    // SDL's own handlers would swallow SIGINT and SIGTERM into an event queue nobody reads; the
+    // program handles them itself.
+    sdl->SetHintWithPriority(SDL_HINT_NO_SIGNAL_HANDLERS, "1", SDL_HINT_OVERRIDE);
     if (sdl->InitSubSystem(SDL_INIT_AUDIO) == 0)
         m_device = open();
     if (m_device == 0) {

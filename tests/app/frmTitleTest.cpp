@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -322,6 +323,21 @@ TEST_F(TitleLoad, DebugModeAsksAndGoesOnOrStops)
     answer = IDNO;
     EXPECT_FALSE(load()) << "No stops";
     EXPECT_EQ(boxes.size(), 1);
+}
+
+// Closing the title window while it loads (by its close box, or by a signal to end) ends the
+// program: the loading stops and the adventure screen never opens.
+TEST_F(TitleLoad, ClosingTheWindowWhileItLoadsStopsTheLoading)
+{
+    GameWindows windows;
+    windows.title().show();
+    // Runs at the loading's first wait for the caption to paint.
+    QTimer::singleShot(0, &windows.title(), [&] { windows.title().close(); });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !windows.title().isVisible(); }, 10000));
+    QTest::qWait(50);
+    EXPECT_FALSE(windows.adventure().isVisible());
+    EXPECT_FALSE(QFile::exists(dir.path(u"BtlRec.CSV"_s))) << "the record step never ran";
+    EXPECT_TRUE(boxes.isEmpty());
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QThread>
 
+#include <csignal>
 #include <set>
 
 using namespace hMMAPI;
@@ -139,6 +140,31 @@ TEST_F(SoundDeviceTest, TheRealTimeOutputAdvancesWithTheClock)
     }
     system().output().setRenderByHand(true);
     EXPECT_TRUE(system().output().driverName().isEmpty());
+}
+
+// SDL would otherwise take SIGINT and SIGTERM for an event queue the game never reads, and the
+// game could no longer be ended by them.
+TEST_F(SoundDeviceTest, TheRealTimeOutputLeavesTheProgramsSignalsAlone)
+{
+    const auto handlers = [] {
+        std::vector<void (*)(int)> now;
+        for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+            struct sigaction action = {};
+            sigaction(signal, nullptr, &action);
+            now.push_back(action.sa_handler);
+        }
+        return now;
+    };
+    const std::vector<void (*)(int)> before = handlers();
+    system().output().setRenderByHand(false);
+    {
+        OpenDevice device(u"sequencer"_s, folder.write(u"a.mid"_s, midiNote(500, 0)));
+        ASSERT_NE(device.id, 0) << device.error.toStdString();
+        ASSERT_FALSE(system().output().driverName().isEmpty());
+        EXPECT_EQ(handlers(), before);
+    }
+    system().output().setRenderByHand(true);
+    EXPECT_EQ(handlers(), before);
 }
 
 TEST_F(SoundDeviceTest, ADeviceOpenedWhileTheSynthesizerWarmsUpWaitsForItAndPlays)

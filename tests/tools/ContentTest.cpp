@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <gtest/gtest.h>
 
@@ -112,4 +113,28 @@ TEST(SampleContent, GeneratorRemakesTheShippedTablesAndMusic)
     ASSERT_EQ(filesOf(out.folder(), suffixes), shipped);
     for (const QString &name : shipped)
         EXPECT_EQ(bytesOf(out.path(name)), bytesOf(kGame + name)) << name.toStdString();
+}
+
+// The desktop's icon theme and the windows take the program's icon from dist/icons: every size
+// the theme looks for, drawn at that size.
+TEST(SampleContent, GeneratorRemakesTheShippedIconsAtEverySize)
+{
+    TestFolder out;
+    QProcess process;
+    process.start(QString::fromUtf8(VIRELITH_CONTENTGEN), {u"--icons"_s, out.folder()});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+
+    const QString shipped = QString::fromUtf8(VIRELITH_ICONS) + u'/';
+    const QStringList icons = filesOf(shipped, {u".png"_s});
+    ASSERT_EQ(filesOf(out.folder(), {u".png"_s}), icons);
+    for (const int size : {16, 22, 24, 32, 48, 64, 96, 128, 256, 512}) {
+        const QString name = u"hicolor/%1x%1/apps/virelith.png"_s.arg(size);
+        EXPECT_TRUE(icons.contains(name)) << name.toStdString();
+        for (const QString &folder : {shipped, out.folder()}) {
+            const QImage icon(folder + name);
+            EXPECT_EQ(icon.size(), QSize(size, size)) << (folder + name).toStdString();
+            EXPECT_TRUE(icon.hasAlphaChannel()) << (folder + name).toStdString();
+        }
+    }
 }

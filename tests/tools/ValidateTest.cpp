@@ -5,6 +5,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QMap>
+#include <QProcess>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -210,13 +211,28 @@ TEST(Validate, TooManyCharactersForARecordAreRefusedRatherThanLoaded)
         << run.text().toStdString();
 }
 
-TEST(Validate, AFolderMustBeGiven)
+TEST(Validate, TheFolderGivenMustBeAFolder)
 {
     const GameFolder game;
-    EXPECT_EQ(runTool({u"validate"_s}).status, 2);
     const ToolRun run = runTool({u"validate"_s, game.path(u"CharData.CSV"_s)});
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(run.err.contains(u"no such folder"_s));
+    EXPECT_EQ(runTool({u"validate"_s, game.path(), game.path()}).status, 2);
+}
+
+// Without a folder, the game's own: here the one the tool sits in, as in a portable copy.
+TEST(Validate, WithoutAFolderTheGameFolderIsValidated)
+{
+    const GameFolder game;
+    const QString tool = game.path(u"virelith-data"_s);
+    ASSERT_TRUE(QFile::copy(QStringLiteral(VIRELITH_DATA_TOOL), tool));
+    QFile::remove(game.path(u"Vs.CSV"_s));
+    QProcess process;
+    process.start(tool, {u"validate"_s});
+    ASSERT_TRUE(process.waitForFinished(120000));
+    const QString out = QString::fromUtf8(process.readAllStandardOutput());
+    EXPECT_EQ(process.exitCode(), 1) << out.toStdString();
+    EXPECT_TRUE(out.startsWith(u"error: Vs.CSV: "_s)) << out.toStdString();
 }
 
 } // namespace

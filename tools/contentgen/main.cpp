@@ -1,7 +1,8 @@
 // Makes the content the project ships: `contentgen --app-art SRC` writes the program's own
-// pictures into the source folders under SRC; `contentgen --game-data DIR` writes the sample
-// game (pictures, music, data tables and talk) into DIR; `contentgen --sheet DIR OUT.png`
-// draws the faces and cards of a game folder on one picture.
+// pictures into the source folders under SRC; `contentgen --icons DIR` writes the program's
+// icon at every size of the icon theme into DIR/hicolor (the dist/icons folder); `contentgen
+// --game-data DIR` writes the sample game (pictures, music, data tables and talk) into DIR;
+// `contentgen --sheet DIR OUT.png` draws the faces and cards of a game folder on one picture.
 #include "AppArt.h"
 #include "ContactSheet.h"
 #include "GameFolder.h"
@@ -28,11 +29,21 @@ bool save(const QImage &image, const QString &path)
 bool writeAppArt(const QString &src)
 {
     const QDir dir(src);
-    return save(AppArt::icon(16), dir.filePath(QStringLiteral("app/resources/icon16.png"))) &&
-           save(AppArt::icon(32), dir.filePath(QStringLiteral("app/resources/icon32.png"))) &&
-           save(AppArt::logo(), dir.filePath(QStringLiteral("app/resources/logo.png"))) &&
+    return save(AppArt::logo(), dir.filePath(QStringLiteral("app/resources/logo.png"))) &&
            save(AppArt::adventurePicture(),
                 dir.filePath(QStringLiteral("adventure/resources/imgADV.png")));
+}
+
+// The windows take their icon from the same files (see src/app/CMakeLists.txt).
+bool writeIcons(const QString &folder)
+{
+    const QDir dir(folder);
+    for (const int size : AppArt::IconSizes) {
+        const QString name = QStringLiteral("hicolor/%1x%1/apps/virelith.png").arg(size);
+        if (!save(AppArt::icon(size), dir.filePath(name)))
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -49,6 +60,10 @@ int main(int argc, char **argv)
                                     QStringLiteral("Write the program's own pictures under DIR "
                                                    "(the src folder)."),
                                     QStringLiteral("DIR"));
+    const QCommandLineOption icons(QStringLiteral("icons"),
+                                   QStringLiteral("Write the program's icon at every size of the "
+                                                  "icon theme under DIR/hicolor."),
+                                   QStringLiteral("DIR"));
     const QCommandLineOption gameData(QStringLiteral("game-data"),
                                       QStringLiteral("Write the sample game into DIR."),
                                       QStringLiteral("DIR"));
@@ -58,17 +73,21 @@ int main(int argc, char **argv)
                                                   "the options."),
                                    QStringLiteral("DIR"));
     parser.addOption(appArt);
+    parser.addOption(icons);
     parser.addOption(gameData);
     parser.addOption(sheet);
     parser.addPositionalArgument(QStringLiteral("OUT"),
                                  QStringLiteral("The picture --sheet draws."));
     parser.process(app);
-    if (!parser.isSet(appArt) && !parser.isSet(gameData) && !parser.isSet(sheet)) {
+    if (!parser.isSet(appArt) && !parser.isSet(icons) && !parser.isSet(gameData) &&
+        !parser.isSet(sheet)) {
         parser.showHelp(2);
     }
     // Card names and talk are measured in the game's own font.
     Fonts::installSubstitutions();
     if (parser.isSet(appArt) && !writeAppArt(parser.value(appArt)))
+        return 1;
+    if (parser.isSet(icons) && !writeIcons(parser.value(icons)))
         return 1;
     if (parser.isSet(gameData) && !GameFolder::write(parser.value(gameData)))
         return 1;

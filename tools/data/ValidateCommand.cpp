@@ -3,7 +3,9 @@
 #include "Console.h"
 #include "Validation.h"
 #include "platform/FileSystem.h"
+#include "platform/GameFolders.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 using namespace Qt::StringLiterals;
@@ -12,13 +14,15 @@ namespace {
 
 QString help()
 {
-    return u"Usage: virelith-data validate DIR\n"
+    return u"Usage: virelith-data validate [DIR]\n"
            u"\n"
            u"Loads the game data in the folder DIR as the game does at start-up, in the same\n"
            u"order and with the same files: CharData.CSV, CardData.CSV (pictures required),\n"
            u"BtlRec.CSV (read from a copy: nothing in DIR is ever written), BtlPoint.CSV and\n"
            u"Vs.CSV. Like the game in debug mode it goes on after a step that fails. Then it\n"
            u"checks what the game would otherwise find out in the middle of a battle.\n"
+           u"Without DIR, the game folder: this program's folder when it holds game data,\n"
+           u"else the installed data folder.\n"
            u"\n"
            u"Errors (the game refuses the data, or a battle does not do what the data says):\n"
            u"  a start-up step that fails, with the result code, the picture and the line;\n"
@@ -44,9 +48,11 @@ QString help()
 int Commands::validate(const QStringList &words)
 {
     CommandLine line(u"validate"_s, help());
-    if (const std::optional<int> status = line.parse(words, 1, 1))
+    if (const std::optional<int> status = line.parse(words, 0, 1))
         return *status;
-    const QString folder = line.arguments().constFirst();
+    const QString folder = line.arguments().isEmpty()
+                               ? GameFolders::game(QCoreApplication::applicationDirPath())
+                               : line.arguments().constFirst();
     if (!FileSystem::isFolder(folder))
         return Console::fail(folder + u": no such folder"_s);
 

@@ -4,6 +4,7 @@
 #include "Simulator.h"
 #include "battle/Random.h"
 #include "game/GameTables.h"
+#include "platform/GameFolders.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -60,7 +61,10 @@ int main(int argc, char **argv)
         "overall win rate. The folder's battle record is never touched."_s);
     const QCommandLineOption help({u"h"_s, u"help"_s}, u"Shows this help."_s);
     const QCommandLineOption data(
-        u"data"_s, u"The game data folder (default: the program's folder)."_s, u"DIR"_s);
+        u"data"_s,
+        u"The game data folder (default: the game's own, the program's folder when it holds "
+        "game data, else the installed data folder)."_s,
+        u"DIR"_s);
     const QCommandLineOption battles(u"battles"_s, u"Battles per pairing (default: 100)."_s,
                                      u"N"_s);
     const QCommandLineOption seed(
@@ -88,7 +92,8 @@ int main(int argc, char **argv)
         return fail(err, u"unexpected argument "_s + parser.positionalArguments().first());
 
     Options options;
-    options.data = parser.isSet(data) ? parser.value(data) : QCoreApplication::applicationDirPath();
+    options.data = parser.isSet(data) ? parser.value(data)
+                                      : GameFolders::game(QCoreApplication::applicationDirPath());
     if (parser.isSet(battles)) {
         bool ok = false;
         options.battles = parser.value(battles).toInt(&ok);
