@@ -27,6 +27,7 @@ void VsInput::tell(const char *procedure, int argument)
     if (argument >= 0)
         call += QString::number(argument);
     emit called(call + u')');
+    emit settled();
 }
 
 void VsInput::pointFace(std::int16_t i)

@@ -40,6 +40,8 @@ signals:
     // A call has reached the battle and returned, as the battle names it: "SelectCard(3)",
     // "imgChar_MouseMove(2)". Pointing that leaves the same element pointed is no call.
     void called(const QString &call);
+    // Then, once everyone has been told of it: what follows from a call is a call of its own.
+    void settled();
 
 private:
     void tell(const char *procedure, int argument);

@@ -182,7 +182,7 @@ VsKeys::VsKeys(QWidget &window, VsInput &input, VsBoard &board, BattleEngine &en
         card.pic->installEventFilter(this);
     for (int i = 1; i <= VsBoard::kMaxFaces; ++i)
         board.imgChar[std::size_t(i)]->installEventFilter(this);
-    connect(&input, &VsInput::called, this, &VsKeys::afterCall);
+    connect(&input, &VsInput::settled, this, &VsKeys::afterCall);
 }
 
 bool VsKeys::eventFilter(QObject *watched, QEvent *event)
