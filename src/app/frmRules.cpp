@@ -56,7 +56,7 @@ frmRules::frmRules(QWidget *parent) : QDialog(parent)
     setObjectName(u"frmRules"_s);
     setWindowTitle(QApplication::applicationDisplayName() + u" のﾙｰﾙ"_s);
     setFont(Fonts::PGothic(10.5));
-    resize(520, 460);
+    resize(520, 520);
 
     QString html;
     for (const Section &section : sections()) {

@@ -1,6 +1,7 @@
 #include "battle_view/VsAccessible.h"
 
 #include "battle/BattleEngine.h"
+#include "battle/BoardLayout.h"
 #include "battle_view/BalloonBox.h"
 #include "battle_view/CharSelect.h"
 #include "battle_view/FramePanel.h"
@@ -22,7 +23,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int kHand = 6;
+// Cards in each side's hand: the board has a row of places for each.
+constexpr int kHand = static_cast<int>(CardPos.size()) / 2;
 
 QString nameOf(QWidget *widget)
 {

@@ -1,6 +1,7 @@
 #include "battle_view/VsKeys.h"
 
 #include "battle/BattleEngine.h"
+#include "battle/BoardLayout.h"
 #include "battle_view/FocusFrame.h"
 #include "battle_view/PictureBox.h"
 #include "battle_view/VsBoard.h"
@@ -14,7 +15,8 @@
 
 namespace {
 
-constexpr int kHand = 6;
+// Cards in each side's hand: the board has a row of places for each.
+constexpr int kHand = static_cast<int>(CardPos.size()) / 2;
 
 bool isFace(const VsBoard &board, const QWidget *widget, std::int16_t &face)
 {

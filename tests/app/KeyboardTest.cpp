@@ -228,7 +228,7 @@ TEST(Keyboard, TheVersionBoxClosesWithEnterOrEscape)
     }
 }
 
-TEST(Keyboard, F1ShowsTheRulesOverEitherWindowAndEscapeClosesThem)
+TEST(Keyboard, F1ShowsTheRulesOverEitherWindowAndEscapeOrEnterClosesThem)
 {
     LoadedGame game;
     GameWindows windows;
@@ -237,23 +237,25 @@ TEST(Keyboard, F1ShowsTheRulesOverEitherWindowAndEscapeClosesThem)
     for (QWidget *window :
          {static_cast<QWidget *>(&windows.adventure()), static_cast<QWidget *>(&battle)}) {
         window->show();
-        activate(*window);
-        QString text;
-        QWidget *owner = nullptr;
-        onModal([&](QWidget *rules) {
-            owner = rules->parentWidget();
-            auto *browser = rules->findChild<QTextBrowser *>(u"txtRules"_s);
-            text = browser->toPlainText();
-            EXPECT_EQ(rules->focusWidget(), browser) << "the rules take the keys";
-            QTest::keyClick(browser, Qt::Key_Escape);
-        });
-        press(*window, Qt::Key_F1);
-        EXPECT_EQ(owner, window);
-        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-        for (const QString &rule :
-             {u"赤は青に、青は黄に、黄は赤に勝ちます"_s, u"0は9に勝ちます"_s, u"攻撃力"_s,
-              u"魔法力"_s, u"自分のHPを回復"_s, u"得点"_s, u"Esc"_s})
-            EXPECT_TRUE(text.contains(rule)) << rule.toStdString();
+        for (Qt::Key close : {Qt::Key_Escape, Qt::Key_Return}) {
+            activate(*window);
+            QString text;
+            QWidget *owner = nullptr;
+            onModal([&](QWidget *rules) {
+                owner = rules->parentWidget();
+                auto *browser = rules->findChild<QTextBrowser *>(u"txtRules"_s);
+                text = browser->toPlainText();
+                EXPECT_EQ(rules->focusWidget(), browser) << "the rules take the keys";
+                QTest::keyClick(browser, close);
+            });
+            press(*window, Qt::Key_F1);
+            EXPECT_EQ(owner, window);
+            EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+            for (const QString &rule :
+                 {u"赤は青に、青は黄に、黄は赤に勝ちます"_s, u"0は9に勝ちます"_s, u"攻撃力"_s,
+                  u"魔法力"_s, u"自分のHPを回復"_s, u"得点"_s, u"Esc"_s})
+                EXPECT_TRUE(text.contains(rule)) << rule.toStdString();
+        }
         window->hide();
     }
 }

@@ -172,7 +172,8 @@ TEST_P(CardKeys, PointRaiseAndPlay)
     for (int slot = 0; slot < 6; ++slot) {
         QWidget *card = find(u"picCard"_s, slot);
         if (!card->isHidden()) {
-            EXPECT_EQ(card->y(), slot == c.raised ? 392 - 8 : 392) << slot;
+            const auto home = static_cast<int>(CardPos[std::size_t(slot)].Top);
+            EXPECT_EQ(card->y(), slot == c.raised ? home - 8 : home) << slot;
         }
     }
     expectFrameAround(find(u"picCard"_s, c.framed), c.name);
