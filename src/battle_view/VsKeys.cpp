@@ -166,6 +166,7 @@ bool isNavigationKey(int key)
     }
 }
 
+// The keys that click. Held down, they click once: a second click would play the card.
 bool isClick(int key)
 {
     return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;

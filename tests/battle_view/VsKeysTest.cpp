@@ -236,4 +236,24 @@ TEST_F(KeysTest, KeysDoNothingWhileAnythingMoves)
     EXPECT_EQ(cards, 5);
 }
 
+TEST_F(KeysTest, KeysDoNothingWhileTheCharactersTalk)
+{
+    showWith(-1, -1);
+    press({Qt::Key_Home, Qt::Key_Return, Qt::Key_Right});
+    bool tried = false;
+    std::int16_t pointed = 0;
+    when([&] { return find(u"picFukidashi0"_s)->isVisible(); },
+         [&] {
+             pointed = state().InfoPos;
+             for (Qt::Key key : {Qt::Key_Home, Qt::Key_Left, Qt::Key_Return, Qt::Key_1})
+                 QTest::keyClick(&window(), key);
+             tried = pointed == state().InfoPos && state().SelPos == -1;
+         });
+    press(Qt::Key_Return);
+    EXPECT_TRUE(tried);
+    EXPECT_EQ(state().VsChr, (std::array<std::int16_t, 2>{1, 3}));
+    EXPECT_EQ(state().Phase, kPhaseWaiting);
+    EXPECT_EQ(state().SelPos, -1);
+}
+
 } // namespace
