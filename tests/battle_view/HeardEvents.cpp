@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QtPlugin>
 
+#include <memory>
+
 namespace {
 
 std::vector<Heard> &heard()
@@ -33,7 +35,16 @@ class HeardEventsPlugin : public QAccessibleBridgePlugin
     Q_PLUGIN_METADATA(IID QAccessibleBridgeFactoryInterface_iid FILE "HeardEvents.json")
 
 public:
-    QAccessibleBridge *create(const QString &) override { return new Listener; }
+    // Qt keeps the bridge it asks for to the end without deleting it.
+    QAccessibleBridge *create(const QString &) override
+    {
+        if (!m_listener)
+            m_listener = std::make_unique<Listener>();
+        return m_listener.get();
+    }
+
+private:
+    std::unique_ptr<Listener> m_listener;
 };
 
 Q_IMPORT_PLUGIN(HeardEventsPlugin)
