@@ -92,6 +92,8 @@ frmADV::frmADV(QWidget *parent) : QMainWindow(parent)
         button->setFont(Fonts::PGothic(14.25, true));
         button->setMouseTracking(true);
         button->installEventFilter(this);
+        // Enter presses the button that has the focus, as Space does.
+        button->setAutoDefault(true);
         button->hide();
         connect(button, &QPushButton::clicked, this, [this, i] { cmdADV_Click(i); });
         m_cmdADV[std::size_t(i)] = button;
@@ -200,6 +202,8 @@ void frmADV::firstFocus()
     m_cmdADV[3]->show();
     m_imgADV->show();
     m_lblADV->show();
+    // The one button takes the keys; the window gives it back each time it is shown again.
+    m_cmdADV[3]->setFocus();
 }
 
 void frmADV::cmdADV_Click(int index)

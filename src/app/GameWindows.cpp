@@ -2,10 +2,12 @@
 
 #include "adventure/frmADV.h"
 #include "app/frmAbout.h"
+#include "app/frmRules.h"
 #include "app/frmTitle.h"
 #include "battle_view/frmVs.h"
 #include "sound/SoundSystem.h"
 
+#include <QShortcut>
 #include <QTimer>
 
 namespace {
@@ -24,6 +26,7 @@ GameWindows::GameWindows()
             [] { QTimer::singleShot(kWarmUpDelayMs, [] { SoundSystem::instance().warmUp(); }); });
     connect(m_adventure.get(), &frmADV::versionRequested, this,
             [this] { showVersionBox(m_adventure.get()); });
+    offerRules(m_adventure.get());
     // The battle window is shown before the adventure screen hides itself.
     connect(m_adventure.get(), &frmADV::battleRequested, this,
             [this](std::int16_t you, std::int16_t enemy) {
@@ -45,6 +48,7 @@ frmVs &GameWindows::battle()
     });
     connect(m_battle.get(), &frmVs::versionRequested, this,
             [this] { showVersionBox(m_battle.get()); });
+    offerRules(m_battle.get());
     return *m_battle;
 }
 
@@ -52,4 +56,12 @@ void GameWindows::showVersionBox(QWidget *owner)
 {
     frmAbout box(owner);
     box.exec();
+}
+
+void GameWindows::offerRules(QWidget *window)
+{
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), window), &QShortcut::activated, this, [window] {
+        frmRules rules(window);
+        rules.exec();
+    });
 }

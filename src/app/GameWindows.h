@@ -26,6 +26,8 @@ public:
 
 private:
     void showVersionBox(QWidget *owner);
+    // F1 on `window` shows the rules over it.
+    void offerRules(QWidget *window);
 
     std::unique_ptr<frmTitle> m_title;
     std::unique_ptr<frmADV> m_adventure;

@@ -214,9 +214,7 @@ void BattleEngine::SelectCard(std::int16_t slot)
     DepthGuard guard(m_depth);
 
     if (slot != m_state.SelPos) {
-        if (m_state.SelPos != -1)
-            m_screen.picCard(m_state.SelPos)
-                .setTop(CardPos[static_cast<std::size_t>(m_state.SelPos)].Top);
+        LowerCard();
         m_screen.picCard(slot).setTop(CardPos[static_cast<std::size_t>(slot)].Top - kRaise);
         m_state.SelPos = slot;
         return;
@@ -236,6 +234,14 @@ void BattleEngine::SelectCard(std::int16_t slot)
     if (!BattleTurn())
         return;
     m_state.InfoPos = -1;
+    m_state.SelPos = -1;
+}
+
+void BattleEngine::LowerCard()
+{
+    if (!m_state.bActive || m_anime.bAnimating() || m_state.SelPos == -1)
+        return;
+    m_screen.picCard(m_state.SelPos).setTop(CardPos[static_cast<std::size_t>(m_state.SelPos)].Top);
     m_state.SelPos = -1;
 }
 
@@ -265,11 +271,13 @@ bool BattleEngine::BattleTurn()
             hCard::CardDamage(played(w), m_state.VsChar[static_cast<std::size_t>(w)], played(l),
                               m_state.VsChar[static_cast<std::size_t>(l)]);
         const std::int32_t kind = played(w).Extra;
+        m_screen.ClashDecided(r, amount, kind);
         if (kind >= hCard::kExtraNormal && kind <= hCard::kExtraDual)
             Damage(static_cast<std::int16_t>(l), amount, kind);
         else if (kind == hCard::kExtraHeal)
             Recover(static_cast<std::int16_t>(w), amount);
     } else {
+        m_screen.ClashDecided(-1, 0, 0);
         DrawAnime();
     }
     if (!m_state.bActive)

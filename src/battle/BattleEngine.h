@@ -54,6 +54,9 @@ public:
 
     // A click on hand slot 0..11: raises one of the player's cards, or plays the raised one.
     void SelectCard(std::int16_t slot);
+    // Puts the raised card back into the hand unplayed; refused, as clicks are, while anything
+    // moves.
+    void LowerCard();
 
     // Empties the board and the panels.
     void ClearScreen();

@@ -51,4 +51,12 @@ public:
     virtual void ShowTalk(std::int16_t side, const QString &key, const Picture &face) = 0;
     // Hides the battle screen, refreshes the adventure screen's record totals and shows it.
     virtual void ReturnToAdventure() = 0;
+
+    // The clash of this turn's played cards is decided, before anything of it is shown:
+    // `winner` 0 for the player's card, 1 for the computer's, -1 for neither; `amount` is the
+    // damage, or the healing for a winning card of kind `kind` 5. Nothing is drawn for it; a
+    // screen that is read aloud tells it.
+    virtual void ClashDecided(std::int16_t /*winner*/, std::int16_t /*amount*/,
+                              std::int32_t /*kind*/)
+    {}
 };

@@ -20,6 +20,7 @@ void MessageLabel::setText(const QString &text)
     m_text = text;
     fit();
     update();
+    emit textChanged(m_text);
 }
 
 void MessageLabel::setColor(const QColor &color)

@@ -18,6 +18,9 @@ public:
     QColor color() const { return m_color; }
     void setColor(const QColor &color);
 
+signals:
+    void textChanged(const QString &text);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;

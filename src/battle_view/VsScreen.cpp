@@ -99,6 +99,14 @@ void VsScreen::ShowChar(std::int16_t side, const CharRecord &fighter)
 void VsScreen::ShowTalk(std::int16_t side, const QString &key, const Picture &face)
 {
     m_talk.ShowTalk(side, key, face);
+    if (onTalk)
+        onTalk(side, key);
+}
+
+void VsScreen::ClashDecided(std::int16_t winner, std::int16_t amount, std::int32_t kind)
+{
+    if (onClash)
+        onClash(winner, amount, kind);
 }
 
 void VsScreen::ReturnToAdventure()

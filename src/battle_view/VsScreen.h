@@ -42,8 +42,14 @@ public:
     void ShowChar(std::int16_t side, const CharRecord &fighter) override;
     void ShowTalk(std::int16_t side, const QString &key, const Picture &face) override;
     void ReturnToAdventure() override;
+    void ClashDecided(std::int16_t winner, std::int16_t amount, std::int32_t kind) override;
 
     TalkBalloon &talk() { return m_talk; }
+
+    // Told what is decided or said beyond what is drawn: the clash of each turn, and each talk
+    // line once its balloon is prepared.
+    std::function<void(std::int16_t winner, std::int16_t amount, std::int32_t kind)> onClash;
+    std::function<void(std::int16_t side, const QString &key)> onTalk;
 
 private:
     static std::size_t index(int i) { return static_cast<std::size_t>(i); }

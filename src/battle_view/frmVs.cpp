@@ -7,7 +7,10 @@
 #include "battle_view/CharSelect.h"
 #include "battle_view/MidiMusic.h"
 #include "battle_view/PictureBox.h"
+#include "battle_view/VsAccessible.h"
 #include "battle_view/VsBoard.h"
+#include "battle_view/VsInput.h"
+#include "battle_view/VsKeys.h"
 #include "battle_view/VsScreen.h"
 #include "game/SharedObjects.h"
 #include "platform/ExitProcedures.h"
@@ -79,6 +82,10 @@ frmVs::frmVs(Random &random, QWidget *parent) : QMainWindow(parent)
     m_timer->attach(m_engine->Anime());
     m_charSelect = std::make_unique<CharSelect>(*m_board, *m_engine);
     m_cardInfo = std::make_unique<CardInfo>(*m_board, *m_screen, *m_engine, *m_mnuOptJudge);
+    m_input = std::make_unique<VsInput>(*m_engine, *m_charSelect, *m_cardInfo, *m_board, m_closing);
+    m_keys = std::make_unique<VsKeys>(*this, *m_input, *m_board, *m_engine);
+    m_accessible =
+        std::make_unique<VsAccessible>(*m_board, *m_screen, *m_engine, *m_input, *m_mnuOptTalk);
     connectElements();
     m_engine->Load();
 }
@@ -137,29 +144,15 @@ void frmVs::connectElements()
     for (int slot = 0; slot < 12; ++slot) {
         const auto s = static_cast<std::int16_t>(slot);
         PictureBox *card = m_board->picCard[std::size_t(slot)].pic;
-        connect(card, &PictureBox::pointed, this, [this, s] {
-            if (!m_closing)
-                m_cardInfo->ShowCardInfo(s);
-        });
-        // The turn runs from the event loop, not inside the mouse event.
-        connect(card, &PictureBox::clicked, this,
-                [this, s] { QTimer::singleShot(0, this, [this, s] { cardClick(s); }); });
+        connect(card, &PictureBox::pointed, this, [this, s] { m_input->pointCard(s); });
+        connect(card, &PictureBox::clicked, this, [this, s] { m_input->clickCard(s); });
     }
     for (int i = 1; i <= VsBoard::kMaxFaces; ++i) {
         const auto n = static_cast<std::int16_t>(i);
         PictureBox *face = m_board->imgChar[std::size_t(i)];
-        connect(face, &PictureBox::pointed, this, [this, n] {
-            if (idle())
-                m_charSelect->imgChar_MouseMove(n);
-        });
-        connect(face, &PictureBox::clicked, this,
-                [this, n] { QTimer::singleShot(0, this, [this, n] { imgChar_Click(n); }); });
+        connect(face, &PictureBox::pointed, this, [this, n] { m_input->pointFace(n); });
+        connect(face, &PictureBox::clicked, this, [this, n] { m_input->clickFace(n); });
     }
-}
-
-bool frmVs::idle() const
-{
-    return !m_closing && !m_engine->Busy();
 }
 
 void frmVs::showEvent(QShowEvent *event)
@@ -183,32 +176,17 @@ void frmVs::changeEvent(QEvent *event)
 
 void frmVs::picCharSelect_GotFocus()
 {
-    if (idle() && isVisible() && !m_board->picCharSelect->isHidden())
+    if (m_input->idle() && isVisible() && !m_board->picCharSelect->isHidden())
         m_charSelect->picCharSelect_GotFocus();
-}
-
-void frmVs::imgChar_Click(std::int16_t i)
-{
-    // A click queued before the choice was complete finds the battle started.
-    if (idle() && m_engine->State().Phase == kPhaseSelecting && !m_board->picCharSelect->isHidden())
-        m_charSelect->imgChar_Click(i);
-}
-
-void frmVs::cardClick(std::int16_t slot)
-{
-    // A click queued while a turn ran, and delivered in the same round of events in which its
-    // last animation ended, would otherwise start a second turn inside the first.
-    if (idle())
-        m_engine->SelectCard(slot);
 }
 
 bool frmVs::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == centralWidget() && event->type() == QEvent::MouseMove && !m_closing) {
+    if (watched == centralWidget() && event->type() == QEvent::MouseMove) {
         // Moves that elements pass on reach the background too; only the bare background counts.
         const QPoint at = static_cast<QMouseEvent *>(event)->position().toPoint();
         if (centralWidget()->childAt(at) == nullptr)
-            m_cardInfo->Form_MouseMove();
+            m_input->pointBackground();
     }
     return QMainWindow::eventFilter(watched, event);
 }

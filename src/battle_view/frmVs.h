@@ -12,6 +12,9 @@ class CharSelect;
 class MidiMusic;
 class QAction;
 class Random;
+class VsAccessible;
+class VsInput;
+class VsKeys;
 class VsScreen;
 struct VsBoard;
 
@@ -40,6 +43,8 @@ public:
 
     BattleEngine &engine() const { return *m_engine; }
     AnimeTimer &animeTimer() const { return *m_timer; }
+    // Where pointing, clicking and keys reach the battle.
+    VsInput &input() const { return *m_input; }
 
 signals:
     // A battle has ended and the window has hidden itself.
@@ -73,4 +78,7 @@ private:
     std::unique_ptr<CharSelect> m_charSelect;
     std::unique_ptr<CardInfo> m_cardInfo;
     bool m_closing = false;
+    std::unique_ptr<VsInput> m_input;
+    std::unique_ptr<VsKeys> m_keys;
+    std::unique_ptr<VsAccessible> m_accessible;
 };

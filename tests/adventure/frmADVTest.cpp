@@ -4,6 +4,7 @@
 #include "platform/MsgBox.h"
 #include "support/SampleGame.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -117,6 +118,40 @@ TEST_F(Adventure, DebugLineShowsWhatThePointerIsOver)
             EXPECT_EQ(line->text(), u"ContType:1  lID:0  Pointer:0  X:2  Y:9"_s);
         }
     }
+}
+
+TEST_F(Adventure, TheButtonAndTheMenusWorkFromTheKeys)
+{
+    frmADV window;
+    showAndSettle(window);
+    auto *button = window.findChild<QPushButton *>(u"cmdADV3"_s);
+    EXPECT_EQ(window.focusWidget(), button) << "the button takes the keys";
+    QSignalSpy asked(&window, &frmADV::battleRequested);
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
+        window.show();
+        QTest::keyClick(window.focusWidget(), key);
+        EXPECT_FALSE(window.isVisible()) << key;
+    }
+    EXPECT_EQ(asked.count(), 2);
+
+    int boxes = 0;
+    setMsgBoxHook([&](const MsgBoxRequest &) {
+        ++boxes;
+        return IDCANCEL;
+    });
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_F, Qt::AltModifier);
+    auto *file = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    ASSERT_NE(file, nullptr) << "Alt+F opens the file menu";
+    QTest::keyClick(file, Qt::Key_X);
+    EXPECT_EQ(boxes, 1) << "X chooses the exit entry, which asks";
+    EXPECT_TRUE(window.isVisible());
+    QSignalSpy version(&window, &frmADV::versionRequested);
+    QTest::keyClick(&window, Qt::Key_V, Qt::AltModifier);
+    EXPECT_EQ(version.count(), 1);
+    setMsgBoxHook({});
 }
 
 TEST_F(Adventure, ExitMenuAsksAndOkClosesEverything)

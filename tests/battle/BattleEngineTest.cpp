@@ -304,6 +304,7 @@ TEST_F(BattleEngineTest, WholeBattleWonThenOneLost)
     enemyFrom(0);
     play(0);
     QStringList turn = played(0, 6, false);
+    turn += u"ClashDecided(0,10,0)"_s;
     turn += hit(1, 10, 15,
                 {u"  picCard(0) 0.20-0.25 (160,224)->(252,200)"_s,
                  u"  picCard(0) 0.25-0.45 (252,200)->(160,224)"_s,
@@ -315,6 +316,7 @@ TEST_F(BattleEngineTest, WholeBattleWonThenOneLost)
     enemyFrom(1);
     play(1);
     turn = played(1, 7, true);
+    turn += u"ClashDecided(1,6,0)"_s;
     turn += hit(0, 6, 24,
                 {u"  picCard(7) 0.20-0.25 (344,176)->(252,200)"_s,
                  u"  picCard(7) 0.25-0.45 (252,200)->(344,176)"_s,
@@ -326,7 +328,7 @@ TEST_F(BattleEngineTest, WholeBattleWonThenOneLost)
     enemyFrom(2);
     play(2);
     turn = played(2, 8, true);
-    turn += {u"Run"_s, u"  picCard(2) 0.10-0.30 (164,224)->(156,224)"_s,
+    turn += {u"ClashDecided(-1,0,0)"_s, u"Run"_s, u"  picCard(2) 0.10-0.30 (164,224)->(156,224)"_s,
              u"  picCard(8) 0.10-0.30 (340,176)->(348,176)"_s};
     turn += cleared(2, 5, 8, 5);
     expectLines(log.take(), turn, "turn 3: draw");
@@ -335,7 +337,8 @@ TEST_F(BattleEngineTest, WholeBattleWonThenOneLost)
     enemyFrom(3);
     play(3);
     turn = played(3, 9, true);
-    turn += {u"lblHp(0).ForeColor=00ff01"_s,
+    turn += {u"ClashDecided(0,10,5)"_s,
+             u"lblHp(0).ForeColor=00ff01"_s,
              u"lblHp(0).Caption=10"_s,
              u"lblMessage.Visible=0"_s,
              u"lblMessage.ForeColor=00ff01"_s,
@@ -356,6 +359,7 @@ TEST_F(BattleEngineTest, WholeBattleWonThenOneLost)
     deal({11, 12, 1, 2, 3, 1, 2, 3, 4, 5});
     play(4);
     turn = played(4, 10, true);
+    turn += u"ClashDecided(0,13,3)"_s;
     turn += hit(1, 13, 2,
                 {u"  picCard(4) 0.17-0.26 (160,224)->(466.667,144)"_s,
                  u"  picCard(4) 0.53-0.60 (466.667,144)->(160,224)"_s,
@@ -369,6 +373,7 @@ TEST_F(BattleEngineTest, WholeBattleWonThenOneLost)
     enemyFrom(0);
     play(5);
     turn = played(5, 6, true);
+    turn += u"ClashDecided(0,8,0)"_s;
     turn += hit(1, 8, 0,
                 {u"  picCard(5) 0.20-0.25 (160,224)->(252,200)"_s,
                  u"  picCard(5) 0.25-0.45 (252,200)->(160,224)"_s,
@@ -563,6 +568,30 @@ TEST_F(BattleTurnTest, ClicksRaiseAndPlayOnlyThePlayersCards)
     EXPECT_EQ(engine.State().InfoPos, -1);
 }
 
+TEST_F(BattleTurnTest, LoweringPutsTheRaisedCardBackButNotWhileCardsMove)
+{
+    for (int slot : {0, 1, 2, 6, 7})
+        put(slot, 5);
+    engine.SelectCard(1);
+    log.take();
+    engine.LowerCard();
+    expectLines(log.take(), {u"picCard(1).Move(104,392)"_s}, "lowered");
+    EXPECT_EQ(engine.State().SelPos, -1);
+    engine.LowerCard();
+    EXPECT_TRUE(log.take().isEmpty()) << "nothing raised, nothing to lower";
+    engine.SelectCard(1);
+    EXPECT_EQ(engine.State().SelPos, 1) << "one click raises it again";
+
+    platform.onEvents = [&] {
+        engine.LowerCard();
+        EXPECT_EQ(engine.State().SelPos, 1) << "refused while the cards move";
+        return false;
+    };
+    enemyFrom(0);
+    engine.SelectCard(1);
+    EXPECT_FALSE(log.take().contains(u"picCard(1).Move(104,392)"_s));
+}
+
 TEST_F(BattleTurnTest, WinningCardOfAnUnknownEffectDealsNothing)
 {
     gCards[1].Extra = 7;
@@ -573,6 +602,7 @@ TEST_F(BattleTurnTest, WinningCardOfAnUnknownEffectDealsNothing)
     enemyFrom(0);
     play(0);
     const QStringList lines = log.take();
+    EXPECT_TRUE(lines.contains(u"ClashDecided(0,0,7)"_s));
     EXPECT_FALSE(lines.filter(u"lblHp"_s).size());
     EXPECT_TRUE(lines.contains(u"picCard(6).Visible=0"_s));
     EXPECT_EQ(engine.State().VsChar[0].Hp, 30);

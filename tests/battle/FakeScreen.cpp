@@ -175,6 +175,12 @@ void FakeScreen::ShowChar(std::int16_t side, const CharRecord &fighter)
               QString::number(fighter.Hp) + u')');
 }
 
+void FakeScreen::ClashDecided(std::int16_t winner, std::int16_t amount, std::int32_t kind)
+{
+    m_log.add(u"ClashDecided("_s + QString::number(winner) + u',' + QString::number(amount) + u',' +
+              QString::number(kind) + u')');
+}
+
 void FakeScreen::ShowTalk(std::int16_t side, const QString &key, const Picture &face)
 {
     m_log.add(u"ShowTalk("_s + QString::number(side) + u',' + key + u",face="_s +

@@ -86,6 +86,7 @@ public:
     void ShowChar(std::int16_t side, const CharRecord &fighter) override;
     void ShowTalk(std::int16_t side, const QString &key, const Picture &face) override;
     void ReturnToAdventure() override;
+    void ClashDecided(std::int16_t winner, std::int16_t amount, std::int32_t kind) override;
 
     FakeElement &balloon() { return *m_picFukidashi[0]; }
 

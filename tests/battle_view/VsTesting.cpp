@@ -90,6 +90,19 @@ void VsTest::click(QWidget *widget)
     QCoreApplication::processEvents();
 }
 
+void VsTest::press(Qt::Key key)
+{
+    QWidget *focus = window().focusWidget();
+    QTest::keyClick(focus ? focus : &window(), key);
+    QCoreApplication::processEvents();
+}
+
+void VsTest::press(std::initializer_list<Qt::Key> keys)
+{
+    for (Qt::Key key : keys)
+        press(key);
+}
+
 bool VsTest::playFirstCard()
 {
     for (int slot = 0; slot < 6; ++slot) {

@@ -53,6 +53,10 @@ public:
     static void pointAt(QWidget *widget, QPoint at);
     // Clicks `widget` and lets what the click starts run to its end.
     static void click(QWidget *widget);
+    // Presses `key` where the window's keyboard focus is and lets what it starts run to its
+    // end.
+    void press(Qt::Key key);
+    void press(std::initializer_list<Qt::Key> keys);
     // Plays the player's first card; false when the player has none.
     bool playFirstCard();
     // Runs `action` once, the first time `condition` holds; it is checked every millisecond

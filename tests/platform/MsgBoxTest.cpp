@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -64,6 +65,36 @@ TEST(MsgBox, StylesChooseButtonsAndIconAndAnswerByButton)
         EXPECT_EQ(buttons, c.buttons) << c.style;
         EXPECT_EQ(text, u"一行目\n二行目"_s);
         EXPECT_EQ(title, u"Virelith(仮題)体験版"_s);
+    }
+}
+
+TEST(MsgBox, EveryStyleAnswersFromTheKeys)
+{
+    const struct
+    {
+        int style;
+        Qt::Key key;
+        int answer;
+    } cases[] = {
+        {MB_OKCANCEL | MB_ICONQUESTION, Qt::Key_Return, IDOK},
+        {MB_OKCANCEL | MB_ICONQUESTION, Qt::Key_Escape, IDCANCEL},
+        {MB_YESNO | MB_ICONWARNING, Qt::Key_Enter, IDYES},
+        {MB_YESNO | MB_ICONWARNING, Qt::Key_Escape, IDNO},
+        {MB_ICONWARNING, Qt::Key_Return, IDOK},
+        {MB_OK, Qt::Key_Escape, IDOK},
+    };
+    for (const auto &c : cases) {
+        QTimer::singleShot(0, [&c] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            QWidget *focus = box->focusWidget();
+            QTest::keyClick(focus ? focus : box, c.key);
+            if (box->isVisible()) {
+                ADD_FAILURE() << "the key left the box open: " << c.style << " " << c.key;
+                box->done(QMessageBox::Cancel);
+            }
+        });
+        EXPECT_EQ(MsgBox(u"質問"_s, c.style), c.answer) << c.style << " " << c.key;
     }
 }
 

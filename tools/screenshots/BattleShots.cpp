@@ -62,6 +62,14 @@ void clickAndSettle(QWidget *widget)
     QCoreApplication::processEvents();
 }
 
+// A key pressed where the window's keys go, and whatever it starts run to its end.
+void press(frmVs &window, Qt::Key key)
+{
+    QWidget *focus = window.focusWidget();
+    QTest::keyClick(focus ? focus : &window, key);
+    QCoreApplication::processEvents();
+}
+
 bool waitingForCard(const frmVs &window)
 {
     const BattleEngine &engine = window.engine();
@@ -191,4 +199,34 @@ bool renderBattleShots(const QDir &out)
     if (!won)
         std::fprintf(stderr, "no battle was won\n");
     return ok && won;
+}
+
+bool renderKeyShots(const QDir &out)
+{
+    Random random(7);
+    frmVs window(random);
+    window.SetChar(-1, -1);
+    window.show();
+    QTest::qWait(50);
+
+    // The player's character chosen by Enter; the keys have gone on to the next face and one
+    // further to the right.
+    press(window, Qt::Key_Home);
+    press(window, Qt::Key_Return);
+    press(window, Qt::Key_Right);
+    bool ok = grab(window, out, u"keys-select.png"_s);
+
+    window.animeTimer().setRate(kFast);
+    press(window, Qt::Key_Return);
+    if (!waitingForCard(window)) {
+        std::fprintf(stderr, "the battle did not start from the keys\n");
+        return false;
+    }
+    // The third card pointed at and raised: the red frame stays at its place in the hand, the
+    // keyboard's frame goes up with the card.
+    press(window, Qt::Key_3);
+    press(window, Qt::Key_Return);
+    ok = grab(window, out, u"keys-board.png"_s) && ok;
+    window.hide();
+    return ok;
 }

@@ -11,3 +11,8 @@ bool grab(QWidget &window, const QDir &out, const QString &name);
 // a talk balloon, the board with the card information and the win/lose lines, and the final
 // "Ｙｏｕ  Ｗｉｎ". The game data must be loaded. False (with the reason printed) on a failure.
 bool renderBattleShots(const QDir &out);
+
+// Plays a battle from the keyboard and renders the keyboard's frame on the selection panel and
+// on the board, next to the red frame of the pointer. False (with the reason printed) on a
+// failure.
+bool renderKeyShots(const QDir &out);

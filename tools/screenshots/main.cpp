@@ -4,6 +4,7 @@
 #include "adventure/frmADV.h"
 #include "app/basMain.h"
 #include "app/frmAbout.h"
+#include "app/frmRules.h"
 #include "app/frmTitle.h"
 #include "game/GameFolderCopy.h"
 #include "game/SharedObjects.h"
@@ -82,6 +83,11 @@ int main(int argc, char **argv)
     if (!save(about, dir, u"about.png"_s))
         return 1;
     about.hide();
+    frmRules rules(&adventure);
+    rules.show();
+    if (!save(rules, dir, u"rules.png"_s))
+        return 1;
+    rules.hide();
     adventure.hide();
-    return renderBattleShots(dir) ? 0 : 1;
+    return renderBattleShots(dir) && renderKeyShots(dir) ? 0 : 1;
 }
