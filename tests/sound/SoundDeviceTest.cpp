@@ -1,10 +1,13 @@
 #include "sound/SoundTestFiles.h"
 #include "sound/SoundTesting.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QTest>
 
 #include <set>
+#include <sys/stat.h>
 
 using namespace hMMAPI;
 using namespace Qt::StringLiterals;
@@ -158,6 +161,27 @@ TEST_F(SoundDeviceTest, ADeviceOpenedWhileTheSynthesizerWarmsUpWaitsForItAndPlay
     }
     system().waitForWarmUp();
     system().output().setRenderByHand(true);
+}
+
+TEST(SoundSystemEnd, TheProgramEndsWithoutWaitingForAWarmUpThatStillLoads)
+{
+    TestFolder folder;
+    // A SoundFont whose load never ends: reading a pipe that nobody writes to blocks.
+    const QString soundFont = folder.path(u"endless.sf2"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(soundFont).constData(), 0600), 0);
+    QProcess probe;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"SDL_AUDIODRIVER"_s, u"dummy"_s);
+    probe.setProcessEnvironment(env);
+    probe.start(QCoreApplication::applicationDirPath() + u"/warm_up_probe"_s, {soundFont});
+    const bool ended = probe.waitForFinished(10000);
+    if (!ended) {
+        probe.kill();
+        probe.waitForFinished();
+    }
+    EXPECT_TRUE(ended) << "the end waited for the load";
+    EXPECT_EQ(probe.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(probe.exitCode(), 0) << probe.readAllStandardError().toStdString();
 }
 
 TEST_F(SoundDeviceTest, IdentifiersStartAtOneAndAreNeverSharedByOpenDevices)
