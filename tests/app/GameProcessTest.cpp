@@ -1,6 +1,7 @@
 // The game itself, run as a process on the offscreen platform with the sample game, playing by
 // its test hook (app/TestPlay.h): a whole battle, then a close in the middle of the next
-// battle's first turn.
+// battle's first turn. In the AddressSanitizer build the same run shows that nothing of the
+// game's own leaks or is touched after it is gone.
 #include "game/GameFolderCopy.h"
 #include "platform/ProcessStats.h"
 
@@ -44,6 +45,10 @@ PlayedGame playBattleThenClose()
     env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
     env.insert(u"SDL_AUDIODRIVER"_s, u"dummy"_s);
     env.insert(u"VIRELITH_TEST_PLAY"_s, u"battle-then-close"_s);
+    // Leaks inside the system's libraries are theirs; the file names only those.
+    const QString lsan = env.value(u"LSAN_OPTIONS"_s);
+    env.insert(u"LSAN_OPTIONS"_s, (lsan.isEmpty() ? QString() : lsan + u':') + u"suppressions="_s +
+                                      QStringLiteral(VIRELITH_LSAN_SUPPRESSIONS));
     QProcess process;
     process.setProcessEnvironment(env);
     process.start(game, {});
@@ -71,6 +76,7 @@ TEST(GameProcess, ABattleThenACloseInMidAnimationEndTheGameCleanlyAndAtOnce)
     ASSERT_TRUE(game.finished) << "the game did not end\n" << game.errors.toStdString();
     EXPECT_EQ(game.status, QProcess::NormalExit) << game.errors.toStdString();
     EXPECT_EQ(game.exitCode, 0) << game.errors.toStdString();
+    EXPECT_FALSE(game.errors.contains("Sanitizer")) << game.errors.toStdString();
     ASSERT_TRUE(game.closeToExitMs.has_value()) << "the windows never closed";
     // The leak check at the end of a sanitized run takes its own time.
     if (!kSanitized) {
