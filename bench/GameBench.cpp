@@ -1,8 +1,10 @@
 // The running game against the floor Qt itself sets. First the start-up: the game and a minimal
 // Qt Widgets program, each started offscreen as a process of its own, timed to their first
-// paint. Then, in this process, the game's own windows on the game data: the idle cost of the
-// adventure screen and of a battle waiting for a card, every tick of a deal and of damage, and
-// memory over ten battles. Prints one "row" line per figure for bench/run.
+// paint; and the end: the game, playing a battle by itself and closed in the next, timed from
+// its last window closed to the end of its process. Then, in this process, the game's own windows
+// on the game data: the idle cost of the adventure screen and of a battle waiting for a card, every
+// tick of a deal and of damage, and memory over ten battles. Prints one "row" line per figure for
+// bench/run.
 //
 //     bench_game [--data DIR] [--runs N] [--idle SECONDS]
 #include "BenchRow.h"
@@ -169,11 +171,11 @@ void startupFigures(const Options &options, const QString &gameFolder)
         const char *name;
         QString path;
         QStringList arguments;
-        std::vector<double> wall, cpu, peak;
+        std::vector<double> wall, cpu, peak, end;
     };
-    Program programs[] = {{"floor", floor, {}, {}, {}, {}},
-                          {"floor with text", floor, {u"--text"_s}, {}, {}, {}},
-                          {"game", game, {}, {}, {}, {}}};
+    Program programs[] = {{"floor", floor, {}, {}, {}, {}, {}},
+                          {"floor with text", floor, {u"--text"_s}, {}, {}, {}, {}},
+                          {"game", game, {}, {}, {}, {}, {}}};
     // One start of each first, unmeasured: the system's caches then hold every program.
     for (int run = -1; run < options.runs; ++run) {
         for (Program &program : programs) {
@@ -187,6 +189,7 @@ void startupFigures(const Options &options, const QString &gameFolder)
             program.wall.push_back(result->wallMs);
             program.cpu.push_back(result->cpuMs);
             program.peak.push_back(result->peakMiB);
+            program.end.push_back(result->endMs);
             std::fprintf(stderr, "start-up %s: %.1f ms, CPU %.1f ms, peak %.1f MiB\n", program.name,
                          result->wallMs, result->cpuMs, result->peakMiB);
         }
@@ -200,6 +203,20 @@ void startupFigures(const Options &options, const QString &gameFolder)
     const double soundFont = static_cast<double>(QFileInfo(SoundFont::find()).size()) / kMiB;
     printRow("peak memory at the first paint (floor + SoundFont)", median(started.peak),
              median(bare.peak) + soundFont, "MiB", "–");
+
+    // Closing, held against the window with text: the end of its loop to the end of the process.
+    std::vector<double> closing;
+    for (int run = 0; run < options.runs; ++run) {
+        const std::optional<double> ms = timeClosing(game);
+        if (!ms) {
+            std::fprintf(stderr, "%s did not close cleanly\n", qPrintable(game));
+            return;
+        }
+        closing.push_back(*ms);
+        std::fprintf(stderr, "closing: %.1f ms from the last window to the end\n", *ms);
+    }
+    printRow("closing after a battle: the last window closed to the end of the process",
+             median(closing), median(text.end), "ms", "≤ 300 ms", 0);
 }
 
 void animationFigures(const std::vector<TickRecorder::Run> &runs, double timerFloor)

@@ -1,6 +1,7 @@
 #include "adventure/frmADV.h"
 #include "app/GameWindows.h"
 #include "app/InfoSwitches.h"
+#include "app/TestPlay.h"
 #include "app/basMain.h"
 #include "platform/ShownReport.h"
 
@@ -20,5 +21,6 @@ int main(int argc, char **argv)
         return 0;
     // The adventure screen is complete once its battle button has painted.
     ReportShown(windows->adventure().findChild<QWidget *>(u"cmdADV3"_s));
+    TestPlay::install(*windows);
     return QApplication::exec();
 }

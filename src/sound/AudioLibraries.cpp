@@ -65,6 +65,9 @@ std::optional<Fluid> openFluid(const QString &file)
     resolve(fluid.new_synth, "new_fluid_synth");
     resolve(fluid.delete_synth, "delete_fluid_synth");
     resolve(fluid.synth_sfload, "fluid_synth_sfload");
+    resolve(fluid.new_defsfloader, "new_fluid_defsfloader");
+    resolve(fluid.sfloader_set_callbacks, "fluid_sfloader_set_callbacks");
+    resolve(fluid.synth_add_sfloader, "fluid_synth_add_sfloader");
     resolve(fluid.synth_write_float, "fluid_synth_write_float");
     resolve(fluid.synth_system_reset, "fluid_synth_system_reset");
     resolve(fluid.synth_all_sounds_off, "fluid_synth_all_sounds_off");

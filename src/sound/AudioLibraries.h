@@ -37,6 +37,9 @@ struct Fluid
     decltype(&::new_fluid_synth) new_synth;
     decltype(&::delete_fluid_synth) delete_synth;
     decltype(&::fluid_synth_sfload) synth_sfload;
+    decltype(&::new_fluid_defsfloader) new_defsfloader;
+    decltype(&::fluid_sfloader_set_callbacks) sfloader_set_callbacks;
+    decltype(&::fluid_synth_add_sfloader) synth_add_sfloader;
     decltype(&::fluid_synth_write_float) synth_write_float;
     decltype(&::fluid_synth_system_reset) synth_system_reset;
     decltype(&::fluid_synth_all_sounds_off) synth_all_sounds_off;

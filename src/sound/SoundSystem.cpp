@@ -2,10 +2,15 @@
 
 #include "sound/AudioLibraries.h"
 #include "sound/SequencerDevice.h"
+#include "sound/SoundFont.h"
 #include "sound/WaveAudioDevice.h"
 
 #include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
+#include <condition_variable>
+#include <thread>
 
 namespace {
 
@@ -136,6 +141,8 @@ MCIERROR SoundSystem::open(std::uint32_t flags, MCI_OPEN_PARMSA *params)
             return MCIERR_SEQUENCER_BUSY;
     }
 
+    if (kind == Kind::Sequencer)
+        takeWarmUp();
     std::unique_ptr<MciDevice> device;
     const MCIERROR error = kind == Kind::Sequencer
                                ? SequencerDevice::open(element, m_synth, m_sequencerPort, device)
@@ -153,26 +160,63 @@ MCIERROR SoundSystem::open(std::uint32_t flags, MCI_OPEN_PARMSA *params)
     return 0;
 }
 
+// A SoundFont load on a thread of its own, into a synthesizer of its own that the system takes
+// over once the load is done. Whoever lets go of it last releases what it holds.
+struct SoundSystem::WarmUp
+{
+    std::mutex mutex;
+    std::condition_variable changed;
+    bool done = false;
+    Synthesizer synth;
+};
+
 void SoundSystem::warmUp()
 {
-    if (m_warmUp.joinable())
-        return;
+    warmUp(SoundFont::find());
+}
+
+void SoundSystem::warmUp(const QString &soundFont)
+{
+    const std::lock_guard guard(m_commands);
     // Failures are left for the first real open to report. The output opens here, on the
     // caller's thread: SDL keeps per-thread state that a finished thread would leave behind.
-    {
-        const std::lock_guard guard(m_commands);
-        m_output.start();
-    }
-    m_warmUp = std::jthread([this] {
-        const std::lock_guard guard(m_commands);
-        m_synth.prepare();
-    });
+    m_output.start();
+    const QByteArray file = QFile::encodeName(soundFont);
+    // A sequencer that is open plays on the synthesizer and took any warm-up begun before it.
+    const bool playing = std::any_of(m_devices.begin(), m_devices.end(),
+                                     [](const auto &entry) { return entry.second.sequencer; });
+    if (m_warmUp || playing || soundFont.isEmpty() || m_synth.readyWith(file))
+        return;
+    m_warmUp = std::make_shared<WarmUp>();
+    // Not joined: the end of the program must not wait for a load that nothing will play.
+    // The load touches only the shared state and the synthesizer library (Synthesizer::load),
+    // so the program may end around it.
+    std::thread([warmUp = m_warmUp, file] {
+        warmUp->synth.load(file);
+        const std::lock_guard done(warmUp->mutex);
+        warmUp->done = true;
+        warmUp->changed.notify_all();
+    }).detach();
 }
 
 void SoundSystem::waitForWarmUp()
 {
-    if (m_warmUp.joinable())
-        m_warmUp.join();
+    const std::lock_guard guard(m_commands);
+    takeWarmUp();
+}
+
+void SoundSystem::takeWarmUp()
+{
+    if (!m_warmUp)
+        return;
+    {
+        std::unique_lock lock(m_warmUp->mutex);
+        m_warmUp->changed.wait(lock, [this] { return m_warmUp->done; });
+        // A load that failed leaves the synthesizer empty, and the open after it tries again.
+        if (m_warmUp->synth.synth() != nullptr)
+            m_synth.take(m_warmUp->synth);
+    }
+    m_warmUp.reset();
 }
 
 MCIDEVICEID SoundSystem::freeId()

@@ -10,7 +10,6 @@
 #include <map>
 #include <memory>
 #include <mutex>
-#include <thread>
 
 // The devices behind mciSendCommandA: the table of open devices, the synthesizer and the
 // output they share. Commands are taken one at a time, from any thread.
@@ -29,9 +28,12 @@ public:
 
     std::size_t openDeviceCount();
 
-    // Opens the output and loads the SoundFont on a thread of its own, so that the first piece
-    // played later starts as fast as any other. Commands sent meanwhile wait for the load.
+    // Opens the output and loads the SoundFont (`soundFont`, or the one SoundFont::find()
+    // names) on a thread of its own, so that the first piece played later starts as fast as any
+    // other. A sequencer opened meanwhile waits for the load; the end of the program does not:
+    // a load still running then is left to end with the process.
     void warmUp();
+    void warmUp(const QString &soundFont);
     // Returns once a warm-up begun earlier has finished.
     void waitForWarmUp();
 
@@ -43,6 +45,8 @@ private:
         bool sequencer;
     };
 
+    struct WarmUp;
+
     SoundSystem() = default;
 
     MCIERROR open(std::uint32_t flags, MCI_OPEN_PARMSA *params);
@@ -51,6 +55,8 @@ private:
     MCIERROR seek(MciDevice &device, std::uint32_t flags, const MCI_SEEK_PARMS *params);
     MCIERROR status(MciDevice &device, std::uint32_t flags, MCI_STATUS_PARMS *params);
     MCIDEVICEID freeId();
+    // Waits for a warm-up begun earlier and takes over its synthesizer.
+    void takeWarmUp();
 
     std::mutex m_commands;
     MCIDEVICEID m_lastId = 0;
@@ -60,6 +66,6 @@ private:
     Synthesizer m_synth;
     std::map<MCIDEVICEID, Entry> m_devices;
     SoundOutput m_output;
-    // Last, so that it is joined before anything it touches is destroyed.
-    std::jthread m_warmUp;
+    // Shared with the loading thread, which touches nothing else.
+    std::shared_ptr<WarmUp> m_warmUp;
 };

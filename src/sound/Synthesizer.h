@@ -2,7 +2,7 @@
 
 #include "sound/Mci.h"
 
-#include <QString>
+#include <QByteArray>
 #include <fluidsynth/types.h>
 
 // The one General MIDI synthesizer of the sequencer device, with its SoundFont loaded. It is
@@ -16,11 +16,24 @@ public:
     Synthesizer(const Synthesizer &) = delete;
     Synthesizer &operator=(const Synthesizer &) = delete;
 
-    // Makes the synthesizer ready. Must not run while it renders. Returns 0,
-    // MCIERR_NO_SOUNDFONT, MCIERR_BAD_SOUNDFONT or MCIERR_OUT_OF_MEMORY.
+    // Makes the synthesizer ready with the SoundFont that SoundFont::find() names now. Must not
+    // run while it renders. Returns 0, MCIERR_NO_SOUNDFONT, MCIERR_BAD_SOUNDFONT,
+    // MCIERR_NO_AUDIO_LIBRARY or MCIERR_OUT_OF_MEMORY.
     MCIERROR prepare();
 
-    // The synthesizer; null before prepare() succeeded.
+    // Makes the synthesizer anew with the SoundFont file `file` (a name as the system's file
+    // calls take it), with the results of prepare(). Besides memory it uses only the synthesizer
+    // library and plain system calls, nothing that the end of the program takes down, so it
+    // may still be running on a thread of its own while the program ends.
+    MCIERROR load(const QByteArray &file);
+
+    // Ready with the SoundFont `file`.
+    bool readyWith(const QByteArray &file) const { return m_synth != nullptr && file == m_file; }
+
+    // Takes over what `other` holds, which is left empty; what this one held is released.
+    void take(Synthesizer &other);
+
+    // The synthesizer; null before prepare() or load() succeeded.
     fluid_synth_t *synth() const { return m_synth; }
 
 private:
@@ -28,5 +41,5 @@ private:
 
     fluid_settings_t *m_settings = nullptr;
     fluid_synth_t *m_synth = nullptr;
-    QString m_soundFont;
+    QByteArray m_file;
 };
