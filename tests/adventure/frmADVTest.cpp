@@ -2,6 +2,7 @@
 
 #include "game/SharedObjects.h"
 #include "platform/MsgBox.h"
+#include "support/GameState.h"
 #include "support/SampleGame.h"
 
 #include <QLabel>
@@ -50,6 +51,7 @@ protected:
         return window.findChild<QLabel *>(name);
     }
 
+    SavedGameState savedState;
     TestFolder dir;
 };
 

@@ -6,8 +6,10 @@
 #include "TestTables.h"
 #include "game/GameTables.h"
 #include "game/SharedObjects.h"
+#include "support/GameState.h"
 #include "support/TestFiles.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -117,12 +119,6 @@ protected:
         log.take();
     }
 
-    ~BattleEngineTest() override
-    {
-        gStrList().RemoveAll();
-        clearGameTables();
-    }
-
     // Draws that deal the given cards from the fighters' decks (rows 1..12 at entries 0..11).
     void deal(std::initializer_list<int> cards)
     {
@@ -138,6 +134,7 @@ protected:
         engine.SelectCard(slot);
     }
 
+    SavedGameState savedState;
     TestFolder dir;
     RequestLog log;
     FakeScreen screen{log};

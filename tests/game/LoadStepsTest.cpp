@@ -3,6 +3,7 @@
 #include "GameFiles.h"
 #include "game/GameTables.h"
 #include "game/SharedObjects.h"
+#include "support/GameState.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@ namespace {
 
 TEST(LoadSteps, FiveStepsInTheirOrderWithStrictPictures)
 {
+    const SavedGameState savedState;
     TestFolder dir;
     writePicture(dir, u"f.bmp"_s);
     dir.writeText(u"CharData.CSV"_s, u"Char  Ver.1.00\n1,A,c,f.bmp,m.mid\n2,B,c,none.bmp\n"_s);

@@ -3,6 +3,7 @@
 #include "GameFiles.h"
 #include "game/GameTables.h"
 #include "platform/TextCodec.h"
+#include "support/GameState.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +21,14 @@ QString line(const QString &id, const QString &name, const QString &image,
     return id + u","_s + name + u",説明,"_s + image + u",mus\\battle.mid,"_s + numbers + u"\n"_s;
 }
 
-TEST(clsChar, ReadsEveryColumnAndThePictures)
+// The table object fills the program-wide tables; each test leaves them as it found them.
+class clsCharTest : public testing::Test
+{
+protected:
+    SavedGameState savedState;
+};
+
+TEST_F(clsCharTest, ReadsEveryColumnAndThePictures)
 {
     TestFolder dir;
     writePicture(dir, u"face/a.bmp"_s);
@@ -68,7 +76,7 @@ struct BadCase
     std::int32_t rowsAfter; // -1: the table read before stays
 };
 
-TEST(clsChar, BadInputGivesTheCodeOfItsStep)
+TEST_F(clsCharTest, BadInputGivesTheCodeOfItsStep)
 {
     const QByteArray good = cp932Lines(kVersion + line(u"1"_s, u"A"_s, u"a.bmp"_s));
     const QByteArray goodCoded = coded(good);
@@ -124,7 +132,7 @@ TEST(clsChar, BadInputGivesTheCodeOfItsStep)
     }
 }
 
-TEST(clsChar, MissingPictureNamesItselfAndLenientReadsGiveEmptyPictures)
+TEST_F(clsCharTest, MissingPictureNamesItselfAndLenientReadsGiveEmptyPictures)
 {
     TestFolder dir;
     const QString path =
@@ -169,7 +177,7 @@ TEST(clsChar, ReadNamesTheLineItStoppedAt)
     }
 }
 
-TEST(clsChar, NumbersRoundTiesToEvenAndBlankLinesRepeatTheLineBefore)
+TEST_F(clsCharTest, NumbersRoundTiesToEvenAndBlankLinesRepeatTheLineBefore)
 {
     TestFolder dir;
     writePicture(dir, u"a.bmp"_s);
@@ -189,7 +197,7 @@ TEST(clsChar, NumbersRoundTiesToEvenAndBlankLinesRepeatTheLineBefore)
     EXPECT_TRUE(gChars[2].HasPicture);
 }
 
-TEST(clsChar, SaveWritesTheLayoutAndRenumbers)
+TEST_F(clsCharTest, SaveWritesTheLayoutAndRenumbers)
 {
     TestFolder dir;
     const QString source = dir.writeText(
@@ -209,7 +217,7 @@ TEST(clsChar, SaveWritesTheLayoutAndRenumbers)
     EXPECT_EQ(chars.GetPath(), source) << "saving keeps the stored path";
 }
 
-TEST(clsChar, RoundTripsPlainAndCoded)
+TEST_F(clsCharTest, RoundTripsPlainAndCoded)
 {
     TestFolder dir;
     const QString source =
@@ -240,7 +248,7 @@ TEST(clsChar, RoundTripsPlainAndCoded)
     }
 }
 
-TEST(clsChar, SaveRefusesATextNoColumnCanHoldAndKeepsTheFile)
+TEST_F(clsCharTest, SaveRefusesATextNoColumnCanHoldAndKeepsTheFile)
 {
     TestFolder dir;
     const QString path = dir.write(u"out.csv"_s, "old");
@@ -254,7 +262,7 @@ TEST(clsChar, SaveRefusesATextNoColumnCanHoldAndKeepsTheFile)
     EXPECT_EQ(dir.read(u"out.csv"_s), QByteArray("old"));
 }
 
-TEST(clsChar, CreatingAndDestroyingEmptiesTheTable)
+TEST_F(clsCharTest, CreatingAndDestroyingEmptiesTheTable)
 {
     setCharacterCount(3);
     {
