@@ -607,6 +607,34 @@ TEST_F(BattleEngineTest, WithoutMusicOrTalkTheBattleStartsWithTheDeal)
     EXPECT_EQ(gBtlRec().UseChr(2), 1);
 }
 
+TEST_F(BattleEngineTest, MusicNamedOutsideTheProgramFolderGetsNoPath)
+{
+    const QString folder = dir.folder();
+    const struct
+    {
+        QString name;
+        QString path;
+    } cases[] = {
+        {u"music\\alice.mid"_s, folder + u"music/alice.mid"_s},
+        {u"music/..\\alice.mid"_s, folder + u"alice.mid"_s},
+        {u"..\\alice.mid"_s, QString()},
+        {u"music\\..\\..\\alice.mid"_s, QString()},
+        {u"../"_s + QDir(folder).dirName() + u"/alice.mid"_s, QString()},
+        {folder + u"alice.mid"_s, QString()},
+        {u"C:\\alice.mid"_s, QString()},
+    };
+    gStrList().RemoveAll();
+    for (const auto &c : cases) {
+        gChars[1].MusicFile = c.name;
+        engine.SetChar(2, 1);
+        log.take();
+        deal({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1});
+        engine.StartBattle();
+        EXPECT_TRUE(log.take().contains(u"Music.SetFile("_s + c.path + u')'))
+            << c.name.toStdString();
+    }
+}
+
 TEST_F(BattleEngineTest, TalkKeyAndFileUseTwoDigitNumbers)
 {
     gChars.resize(13, gChars[2]);

@@ -244,7 +244,44 @@ TEST_F(clsCardTest, PresetsColourTableAndNames)
     EXPECT_EQ(cards.Version(), u"Card  Ver.1.00"_s);
 }
 
-TEST(clsCard, NormalCardListOperations)
+TEST_F(clsCardTest, PicturesNamedOutsideTheFolderAreMissing)
+{
+    // The pictures exist, beside the game's folder.
+    TestFolder dir;
+    for (const QString &name : {u"out.bmp"_s, u"game/in.bmp"_s})
+        writePicture(dir, name);
+    const QString in = u"in.bmp"_s;
+    const QString out = u"..\\out.bmp"_s;
+    const QString bg = u"BG,"_s + in + u',' + in + u',' + in + u',';
+    const struct
+    {
+        const char *what;
+        QString lines;
+    } cases[] = {
+        {"card", card(u"1"_s, out)},
+        {"background", bg + out + u'\n'},
+        {"physical normal card", u"Abs,"_s + in + u',' + out + u'\n'},
+        {"magic normal card", u"Mag,"_s + out + u'\n'},
+        {"mixed separators", card(u"1"_s, u"sub/..\\../out.bmp"_s)},
+    };
+    for (const auto &c : cases) {
+        const QString path = dir.writeText(u"game/CardData.CSV"_s, kVersion + c.lines);
+        clsCard cards;
+        EXPECT_EQ(cards.Read(path), rcPictureNotFound) << c.what;
+        EXPECT_TRUE(cards.ErrorMessageEX().contains(u"out.bmp"_s)) << c.what;
+        cards.setAccessLevel(kLenient);
+        EXPECT_EQ(cards.Read(path), rcSuccess) << c.what;
+    }
+    clsCard cards;
+    cards.SetPath(dir.path(u"game/CardData.CSV"_s));
+    EXPECT_EQ(cards.AddAbsNomal(out), rcPictureNotFound);
+    EXPECT_TRUE(gAbsNomalPic[0].isNull());
+    EXPECT_EQ(cards.SetCardColor(0, out), rcPictureNotFound);
+    EXPECT_TRUE(gCardBG[0].isNull());
+    EXPECT_EQ(cards.AddMagNomal(u"sub\\..\\in.bmp"_s), rcSuccess) << "down and up stays inside";
+}
+
+TEST_F(clsCardTest, NormalCardListOperations)
 {
     CardFolder folder;
     clsCard cards;

@@ -149,7 +149,34 @@ TEST_F(clsCharTest, MissingPictureNamesItselfAndLenientReadsGiveEmptyPictures)
     EXPECT_EQ(chars.ErrorMessageEX(), u"face\\none.bmp"_s) << "kept until another failure";
 }
 
-TEST(clsChar, ReadNamesTheLineItStoppedAt)
+TEST_F(clsCharTest, FacesNamedOutsideTheFolderAreMissing)
+{
+    // Each name reaches a file that exists, leaving the game's folder "game/" on the way; the
+    // absolute one names a file inside it. Opened, /etc/passwd would be unreadable (9), not 12.
+    TestFolder dir;
+    writePicture(dir, u"face.bmp"_s);
+    const QString absolute = writePicture(dir, u"game/in/face.bmp"_s);
+    const QString names[] = {u"..\\face.bmp"_s,
+                             u"../face.bmp"_s,
+                             u"in\\..\\..\\face.bmp"_s,
+                             u"..\\game\\in\\face.bmp"_s,
+                             absolute,
+                             u"..\\..\\..\\..\\..\\..\\..\\..\\etc\\passwd"_s};
+    for (const QString &name : names) {
+        const QString path =
+            dir.writeText(u"game/CharData.CSV"_s, kVersion + line(u"1"_s, u"A"_s, name));
+        clsChar chars;
+        EXPECT_EQ(chars.Read(path), rcPictureNotFound) << name.toStdString();
+        EXPECT_EQ(chars.ErrorMessageEX(), name);
+        EXPECT_EQ(chars.failedLine().number, 2) << name.toStdString();
+        chars.setAccessLevel(kLenient);
+        ASSERT_EQ(chars.Read(path), rcSuccess) << name.toStdString();
+        EXPECT_FALSE(gChars[1].HasPicture) << name.toStdString();
+        EXPECT_TRUE(gChars[1].Picture.isNull()) << name.toStdString();
+    }
+}
+
+TEST_F(clsCharTest, ReadNamesTheLineItStoppedAt)
 {
     TestFolder dir;
     writePicture(dir, u"a.bmp"_s);
