@@ -24,7 +24,7 @@ protected:
 
 private:
     void load();
-    // Reports the failed step in m_M and m_R; true when the player chose to go on.
+    // Shows m_M, the report of the failed step; true when the player chose to go on.
     bool ErrorReport();
 
     QLabel *m_lblMessage = nullptr;
