@@ -12,6 +12,8 @@
 #include <QDir>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -433,7 +435,8 @@ class BattleCloseTest : public BattleEngineTest,
 
 TEST_P(BattleCloseTest, CloseAtAnyWaitEndsTheBattleThere)
 {
-    const auto [closeRun, closeEvent] = GetParam();
+    const int closeRun = std::get<0>(GetParam());
+    const int closeEvent = std::get<1>(GetParam());
     QByteArray recordAtClose;
     std::array<std::int16_t, 2> hpAtClose{};
     int events = 0;
