@@ -1,6 +1,5 @@
 #include "app/frmTitle.h"
 
-#include "data/basGlobal.h"
 #include "game/LoadSteps.h"
 #include "game/SharedObjects.h"
 #include "platform/Fonts.h"
@@ -59,7 +58,7 @@ void frmTitle::load()
 {
     try {
         for (const LoadStep &step : LoadSteps()) {
-            m_M = step.caption + kCrLf + u"読み込み"_s;
+            m_M = step.loadingText(kCrLf);
             m_lblMessage->setText(m_M);
             // The caption is painted before the load blocks.
             m_lblMessage->repaint();
@@ -70,8 +69,7 @@ void frmTitle::load()
             m_R = runStep(step);
             if (m_R == rcSuccess)
                 continue;
-            if (step.errorMessageEX)
-                m_M += kCrLf + step.errorMessageEX();
+            m_M = step.failureText(m_R, kCrLf);
             if (!ErrorReport()) {
                 close();
                 return;
@@ -100,7 +98,6 @@ ResultCode frmTitle::runStep(const LoadStep &step)
 
 bool frmTitle::ErrorReport()
 {
-    m_M += u"エラー"_s + kCrLf + basGlobal::ResultMessage(m_R);
     if (gDebug) {
         return MsgBox(m_M + kCrLf + kCrLf + u"続行しますか？"_s, MB_YESNO | MB_ICONWARNING) ==
                IDYES;

@@ -27,7 +27,7 @@ protected:
 private:
     void load();
     ResultCode runStep(const LoadStep &step);
-    // Reports the failed step in m_M and m_R; true when the player chose to go on.
+    // Shows m_M, the report of the failed step; true when the player chose to go on.
     bool ErrorReport();
 
     QLabel *m_lblMessage = nullptr;

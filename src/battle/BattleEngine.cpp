@@ -9,8 +9,6 @@
 #include "game/SharedObjects.h"
 #include "platform/FileSystem.h"
 
-#include <QDir>
-
 #include <algorithm>
 #include <stdexcept>
 
@@ -38,11 +36,11 @@ QString twoDigits(std::int16_t n)
     return (u'0' + QString::number(n)).right(2);
 }
 
-// Music named in a data file is relative to the program folder.
+// Music named in a data file is inside the program folder; a name that reaches outside it
+// gives no path, so nothing plays.
 QString musicPath(const QString &name)
 {
-    const QString native = FileSystem::fromDataName(name);
-    return QDir::isAbsolutePath(native) ? native : gAppPath + native;
+    return FileSystem::dataFilePath(gAppPath, name);
 }
 
 AniPos positionOf(const DisplayElement &obj)
@@ -164,9 +162,9 @@ void BattleEngine::LoadTalk(std::int16_t number)
     if (loaded[index])
         return;
     // A missing or bad file leaves the character without talk; it is tried once.
-    gStrList().Read(gAppPath +
-                        FileSystem::fromDataName(u"mes\\VsMes"_s + twoDigits(number) + u".CSV"_s),
-                    clsStringList::AppendToList);
+    gStrList().Read(
+        FileSystem::dataFilePath(gAppPath, u"mes\\VsMes"_s + twoDigits(number) + u".CSV"_s),
+        clsStringList::AppendToList);
     loaded[index] = true;
 }
 

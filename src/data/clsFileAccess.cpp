@@ -345,7 +345,8 @@ void clsFileAccess::closeFile()
 void clsFileAccess::reset()
 {
     closeFile();
-    m_accessMode &= HasAccessDir;
+    // The work folder stays set, but its flag goes with the others.
+    m_accessMode = 0;
     m_modified = false;
     m_directory.clear();
     m_capacity.clear();

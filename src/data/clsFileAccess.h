@@ -52,6 +52,7 @@ public:
     QString AccessDir() const { return m_accessDir; }
     void setAccessDir(const QString &folder);
 
+    // Every flag is cleared when the archive closes or fails to open; the folders stay set.
     std::uint8_t AccessMode() const { return m_accessMode; }
     std::int32_t FileCount() const { return static_cast<std::int32_t>(m_directory.size()); }
     // A number unique among the open archives; 0 while closed.

@@ -48,6 +48,7 @@ void clsPATHString::Clear()
     m_dirctory.clear();
     m_name.clear();
     m_ext.clear();
+    m_posix = false;
 }
 
 bool clsPATHString::IsAcceptable(QStringView path)
@@ -73,6 +74,7 @@ void clsPATHString::setFullPath(const QString &path)
         if (dot < separator)
             dot = -1;
         m_dirctory = path.left(separator);
+        m_posix = true;
     } else {
         const WindowsMarks marks = scanWindows(path);
         if (marks.colon < 0 || marks.separator < 0)
@@ -104,12 +106,12 @@ void clsPATHString::setDrive(QStringView drive)
 
 void clsPATHString::setDirctory(QStringView dirctory)
 {
-    const char16_t separator = isPosixAbsolute(dirctory) ? kPosixSeparator : kWindowsSeparator;
-    if (dirctory.endsWith(separator))
+    if (dirctory.endsWith(kWindowsSeparator))
         dirctory.chop(1);
     m_dirctory = dirctory.toString();
-    if (!m_dirctory.startsWith(separator))
-        m_dirctory.prepend(separator);
+    if (!m_dirctory.startsWith(kWindowsSeparator))
+        m_dirctory.prepend(kWindowsSeparator);
+    m_posix = false;
 }
 
 QString clsPATHString::DirctoryDipth(std::int16_t depth) const
@@ -153,12 +155,7 @@ void clsPATHString::setFile(QStringView file)
 
 QChar clsPATHString::separator() const
 {
-    // A folder names its own separator; without one, a path with a drive is a Windows path.
-    if (m_dirctory.startsWith(kPosixSeparator))
-        return kPosixSeparator;
-    if (m_dirctory.startsWith(kWindowsSeparator) || !m_drive.isEmpty())
-        return kWindowsSeparator;
-    return kPosixSeparator;
+    return m_posix ? kPosixSeparator : kWindowsSeparator;
 }
 
 QString clsPATHString::Path(std::int32_t mode) const

@@ -6,9 +6,10 @@
 
 // One file path, held both as assigned and split into drive, folder, name and extension.
 // Drive-letter paths ("C:\Games\Vs.CSV") split by the Windows rules; an absolute POSIX path
-// ("/home/a/game/Vs.CSV") splits the same way with an empty drive and "/" as separator. Any
-// other path (a relative one) leaves the object empty. The parts are not kept in step with the
-// full path: assigning a part changes that part only, and Path() composes a path from them.
+// given whole ("/home/a/game/Vs.CSV") splits the same way with an empty drive and "/" as
+// separator. Any other path (a relative one) leaves the object empty. The parts are not kept in
+// step with the full path: assigning a part changes that part only, and Path() composes a path
+// from them. Everything but a whole POSIX path follows the Windows rules: "\" separates.
 class clsPATHString
 {
 public:
@@ -32,8 +33,8 @@ public:
 
     // The folder, with its leading separator and without a trailing one; empty for the root.
     const QString &Dirctory() const { return m_dirctory; }
-    // A text beginning with "/" is a POSIX folder; any other gets a leading "\". One trailing
-    // separator is removed.
+    // One trailing "\" is removed and a leading one added when missing; a text beginning with
+    // "/" is no exception ("/x/" gives "\/x/"), and the folder is a Windows one from then on.
     void setDirctory(QStringView dirctory);
 
     // The first depth + 1 levels of Dirctory; all of it when it has fewer, empty for depth < 0.
@@ -65,6 +66,8 @@ public:
 private:
     QChar separator() const;
 
+    // Set while Dirctory is the folder of an absolute POSIX path given whole.
+    bool m_posix = false;
     QString m_fullPath;
     QString m_drive;
     QString m_dirctory;

@@ -23,14 +23,30 @@ struct LoadStep
     std::function<QString()> errorMessageEX;
     // The line of the file at which the step's read stopped.
     std::function<DataFile::FailedLine()> failedLine;
+
+    // What is shown while the step runs: the caption, then "読み込み" on the next line.
+    QString loadingText(QStringView lineBreak) const;
+    // What is shown when the step failed with `code`: the loading text, the picture that
+    // stopped a table on a line of its own, then "エラー" and on the next line the code's
+    // message.
+    QString failureText(ResultCode code, QStringView lineBreak) const;
 };
 
 // The five steps, in this order.
 enum LoadStepIndex : std::size_t {
-    CharacterStep, // strict pictures
-    CardStep,      // strict pictures
+    CharacterStep, // pictures as the rule says
+    CardStep,      // pictures as the rule says
     RecordStep,
     WinPointStep,  // needs the record's rows
     BattleDataStep // added to the string list
 };
-const std::array<LoadStep, 5> &LoadSteps();
+
+// How the two tables take the pictures their rows name.
+enum class PictureRule {
+    // The first missing or unreadable picture stops the read, as at start-up.
+    Strict,
+    // A picture that does not load is left out.
+    Lenient,
+};
+
+const std::array<LoadStep, 5> &LoadSteps(PictureRule pictures = PictureRule::Strict);

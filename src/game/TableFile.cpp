@@ -42,7 +42,7 @@ ResultCode TableFile::save(const QString &path, const QString &lines) const
 
 ResultCode TableFile::loadPicture(const QString &folder, const QString &name, Picture &picture)
 {
-    return basGlobal::LoadPictureFile(folder + FileSystem::fromDataName(name), picture);
+    return basGlobal::LoadPictureFile(FileSystem::dataFilePath(folder, name), picture);
 }
 
 ResultCode TableFile::loadRowPicture(const QString &folder, const QString &name, Picture &picture,

@@ -41,7 +41,8 @@ public:
     bool SetPath(const QString &path) { return m_path.set(path); }
     QString GetPath() const { return m_path.get(); }
 
-    // Loads the picture file `name`, written as in a data file, relative to `folder`.
+    // Loads the picture file `name`, written as in a data file, relative to `folder`. A name
+    // that reaches outside the folder is a missing picture.
     static ResultCode loadPicture(const QString &folder, const QString &name, Picture &picture);
 
     // Reads a number column of the tables ("0" put in front, 16-bit) into `field`, which may be

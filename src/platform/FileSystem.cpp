@@ -6,6 +6,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <optional>
 
 namespace FileSystem {
 
@@ -24,13 +25,37 @@ bool isFolder(const QString &path)
     return QFileInfo(path).isDir();
 }
 
-QString fromDataName(const QString &name)
+namespace {
+
+// `name` with "/" between its folders and without "." or ".." steps; nothing when it does not
+// stay inside the folder it is relative to.
+std::optional<QString> insideName(const QString &name)
 {
-    if (QDir::separator() == u'\\')
-        return name;
-    QString native = name;
-    native.replace(u'\\', u'/');
-    return native;
+    QString relative = name;
+    relative.replace(u'\\', u'/');
+    // A colon in a Windows name is a drive or a stream; a POSIX name from Windows holds none.
+    if (relative.startsWith(u'/') || relative.contains(u':'))
+        return std::nullopt;
+    // A ".." that climbs above the start stays at the front of the cleaned path.
+    QString cleaned = QDir::cleanPath(relative);
+    if (cleaned == u".." || cleaned.startsWith(u"../"))
+        return std::nullopt;
+    return cleaned;
+}
+
+} // namespace
+
+QString dataFilePath(const QString &folder, const QString &name)
+{
+    if (name.isEmpty())
+        return {};
+    const std::optional<QString> inside = insideName(name);
+    return inside ? folder + QDir::toNativeSeparators(*inside) : QString();
+}
+
+bool leavesFolder(const QString &name)
+{
+    return !name.isEmpty() && !insideName(name);
 }
 
 QString folderOf(const QString &path)

@@ -12,9 +12,15 @@ bool isFile(const QString &path);
 // True when a folder exists at `path`.
 bool isFolder(const QString &path);
 
-// A file name written in a data file: such files come from Windows and may separate folders
-// with "\"; here they are opened with the native separator.
-QString fromDataName(const QString &name);
+// The file that `name`, as a data file writes it, stands for inside `folder` (ending in a
+// separator). Data files come from Windows and may separate folders with "\"; here they are
+// opened with the native separator. The game's data never reaches outside its folder: a name
+// that is absolute, holds a drive or a ":", or climbs above the folder with ".." (even to come
+// back into it) gives the empty text, which names no file, as does the empty name.
+QString dataFilePath(const QString &folder, const QString &name);
+
+// Whether dataFilePath refuses `name` for reaching outside the folder.
+bool leavesFolder(const QString &name);
 
 // `path` up to and including its last folder separator ("\" or "/"); empty when it has none.
 QString folderOf(const QString &path);

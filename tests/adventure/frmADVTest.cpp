@@ -2,6 +2,7 @@
 
 #include "game/SharedObjects.h"
 #include "platform/MsgBox.h"
+#include "support/GameState.h"
 #include "support/SampleGame.h"
 
 #include <QApplication>
@@ -51,6 +52,7 @@ protected:
         return window.findChild<QLabel *>(name);
     }
 
+    SavedGameState savedState;
     TestFolder dir;
 };
 

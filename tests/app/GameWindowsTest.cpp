@@ -4,6 +4,7 @@
 #include "battle/BattleEngine.h"
 #include "battle_view/frmVs.h"
 #include "game/SharedObjects.h"
+#include "support/GameState.h"
 #include "support/SampleGame.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@ namespace {
 
 TEST(GameWindows, TheAdventureScreenAndTheBattleWindowHandOverToEachOther)
 {
+    const SavedGameState savedState;
     TestFolder dir;
     writeSampleGame(dir);
     gAppPath = dir.folder();

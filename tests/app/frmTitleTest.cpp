@@ -6,6 +6,7 @@
 #include "game/GameTables.h"
 #include "game/SharedObjects.h"
 #include "platform/MsgBox.h"
+#include "support/GameState.h"
 #include "support/SampleGame.h"
 
 #include <QCoreApplication>
@@ -52,6 +53,7 @@ protected:
         return opened;
     }
 
+    SavedGameState savedState;
     TestFolder dir;
     QList<MsgBoxRequest> boxes;
     int answer = IDOK;

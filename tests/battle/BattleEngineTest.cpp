@@ -6,9 +6,13 @@
 #include "TestTables.h"
 #include "game/GameTables.h"
 #include "game/SharedObjects.h"
+#include "support/GameState.h"
 #include "support/TestFiles.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 
@@ -117,12 +121,6 @@ protected:
         log.take();
     }
 
-    ~BattleEngineTest() override
-    {
-        gStrList().RemoveAll();
-        clearGameTables();
-    }
-
     // Draws that deal the given cards from the fighters' decks (rows 1..12 at entries 0..11).
     void deal(std::initializer_list<int> cards)
     {
@@ -138,6 +136,7 @@ protected:
         engine.SelectCard(slot);
     }
 
+    SavedGameState savedState;
     TestFolder dir;
     RequestLog log;
     FakeScreen screen{log};
@@ -441,7 +440,8 @@ class BattleCloseTest : public BattleEngineTest,
 
 TEST_P(BattleCloseTest, CloseAtAnyWaitEndsTheBattleThere)
 {
-    const auto [closeRun, closeEvent] = GetParam();
+    const int closeRun = std::get<0>(GetParam());
+    const int closeEvent = std::get<1>(GetParam());
     QByteArray recordAtClose;
     std::array<std::int16_t, 2> hpAtClose{};
     int events = 0;
@@ -638,6 +638,34 @@ TEST_F(BattleEngineTest, WithoutMusicOrTalkTheBattleStartsWithTheDeal)
     EXPECT_EQ(lines[2], u"picCard(0).Tag=0"_s);
     EXPECT_TRUE(lines.contains(u"Music.SetFile("_s + dir.folder() + u"music/alice.mid)"_s));
     EXPECT_EQ(gBtlRec().UseChr(2), 1);
+}
+
+TEST_F(BattleEngineTest, MusicNamedOutsideTheProgramFolderGetsNoPath)
+{
+    const QString folder = dir.folder();
+    const struct
+    {
+        QString name;
+        QString path;
+    } cases[] = {
+        {u"music\\alice.mid"_s, folder + u"music/alice.mid"_s},
+        {u"music/..\\alice.mid"_s, folder + u"alice.mid"_s},
+        {u"..\\alice.mid"_s, QString()},
+        {u"music\\..\\..\\alice.mid"_s, QString()},
+        {u"../"_s + QDir(folder).dirName() + u"/alice.mid"_s, QString()},
+        {folder + u"alice.mid"_s, QString()},
+        {u"C:\\alice.mid"_s, QString()},
+    };
+    gStrList().RemoveAll();
+    for (const auto &c : cases) {
+        gChars[1].MusicFile = c.name;
+        engine.SetChar(2, 1);
+        log.take();
+        deal({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1});
+        engine.StartBattle();
+        EXPECT_TRUE(log.take().contains(u"Music.SetFile("_s + c.path + u')'))
+            << c.name.toStdString();
+    }
 }
 
 TEST_F(BattleEngineTest, TalkKeyAndFileUseTwoDigitNumbers)

@@ -17,5 +17,5 @@ void usePictureLists(int physical, int magic);
 // A picture of the given width, one pixel high.
 Picture testPicture(int width);
 
-// Empties every game table.
+// Empties every table a data file fills; the card rules stay.
 void clearGameTables();

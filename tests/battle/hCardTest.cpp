@@ -3,6 +3,7 @@
 #include "ScriptedRandom.h"
 #include "TestTables.h"
 #include "game/GameTables.h"
+#include "support/GameState.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +17,8 @@ class hCardTest : public testing::Test
 {
 protected:
     void SetUp() override { useCardRules(); }
-    void TearDown() override { clearGameTables(); }
+
+    SavedGameState savedState;
 };
 
 CardRecord card(std::int32_t color, std::int16_t number)
@@ -241,12 +243,9 @@ TEST_F(hCardTest, PowerTextFollowsThePresets)
         return hCard::CardDeal(100, 0, {}, random).PowerText;
     };
     EXPECT_EQ(dealNumberZero(), u"物理x1.3+4"_s);
-    const auto presets = gNomalCard[0].P;
     gNomalCard[0].P[0] = 2.5;
     gNomalCard[0].P[1] = 7;
     EXPECT_EQ(dealNumberZero(), u"物理x2.5+7"_s);
-    gNomalCard[0].P = presets;
-    EXPECT_EQ(dealNumberZero(), u"物理x1.3+4"_s);
 }
 
 TEST_F(hCardTest, EmptyPictureListGivesNoPictureAndKeepsTheDraws)

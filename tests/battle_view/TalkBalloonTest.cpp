@@ -5,6 +5,7 @@
 #include "battle_view/VsElements.h"
 #include "game/SharedObjects.h"
 #include "platform/Fonts.h"
+#include "support/GameState.h"
 
 #include <QAction>
 #include <QFontMetrics>
@@ -41,6 +42,7 @@ protected:
         return QFontMetrics(box->font()).horizontalAdvance(text);
     }
 
+    SavedGameState savedState;
     QWidget client;
     BalloonBox *box = new BalloonBox(&client);
     PictureBox *picture = new PictureBox(PictureBox::Fit::Natural, box);

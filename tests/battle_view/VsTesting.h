@@ -3,6 +3,7 @@
 #include "battle/BattleEngine.h"
 #include "battle/Random.h"
 #include "battle_view/frmVs.h"
+#include "support/GameState.h"
 #include "support/TestFiles.h"
 
 #include <QWidget>
@@ -65,6 +66,8 @@ public:
 
     // Answers every message box with `answer` and counts them.
     void answerBoxes(int answer);
+
+    SavedGameState savedState;
     int boxes = 0;
 
     TestFolder dir;

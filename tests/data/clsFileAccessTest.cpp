@@ -112,9 +112,15 @@ TEST_F(Archive, NewArchiveIsCreatedAndClosesToACountOfZero)
 
     EXPECT_TRUE(archive->Marg_Close());
     EXPECT_EQ(archive->FileHandle(), 0);
+    EXPECT_EQ(archive->AccessMode(), 0) << "closing clears every flag";
+    EXPECT_EQ(archive->AccessDir(), dir.folder().chopped(1));
     EXPECT_FALSE(archive->Marg_Close()) << "nothing is open any more";
     EXPECT_EQ(dir.read(kArchive), QByteArray(4, '\0'));
     EXPECT_FALSE(QFile::exists(dir.path(u"MARG$TMP.TMP"_s)));
+
+    // Reopened, the work folder is still used but no longer flagged.
+    ASSERT_TRUE(archive->Marg_Open());
+    EXPECT_EQ(archive->AccessMode(), clsFileAccess::HasContents | clsFileAccess::Writable);
 }
 
 TEST_F(Archive, ShorterBlockIsOverwrittenInPlaceLongerOneAppended)
@@ -319,7 +325,7 @@ TEST_F(Archive, DamagedArchiveIsRefusedAndLeftAlone)
         EXPECT_EQ(archive.IsMargOpen(), c.opens) << c.what;
         if (!c.opens) {
             EXPECT_EQ(archive.FileCount(), 0) << c.what;
-            EXPECT_EQ(archive.AccessMode(), clsFileAccess::HasAccessDir) << c.what;
+            EXPECT_EQ(archive.AccessMode(), 0) << c.what;
             EXPECT_EQ(dir.read(kArchive), c.file) << c.what;
         }
     }

@@ -119,14 +119,38 @@ TEST(clsPATHString, PartsAreWrittenOneByOne)
     EXPECT_EQ(path.FullPath(), u"C:\\Games\\Vs.CSV"_s);
     EXPECT_EQ(path.Path(0xF00), u"d:\\Games\\Duel\\README"_s);
 
+    // Only a whole path is taken as POSIX; a folder text keeps the Windows rules.
     path.setDirctory(u"/srv/game/");
-    EXPECT_EQ(path.Dirctory(), u"/srv/game"_s);
-    EXPECT_EQ(path.DirctoryDipth(0), u"/srv"_s);
-    EXPECT_EQ(path.Path(0x600), u"/srv/game/README"_s);
+    EXPECT_EQ(path.Dirctory(), u"\\/srv/game/"_s);
+    EXPECT_EQ(path.DirctoryDipth(0), u"\\/srv/game/"_s);
+    EXPECT_EQ(path.Path(0x600), u"\\/srv/game/\\README"_s);
 
     path.Clear();
     EXPECT_EQ(path.file(), QString());
     EXPECT_EQ(path.Drive(), QString());
+}
+
+TEST(clsPATHString, WithoutDriveOrFolderTheNameStillFollowsABackslash)
+{
+    clsPATHString cleared;
+    EXPECT_EQ(cleared.Path(0xF00), u"\\"_s);
+    EXPECT_EQ(cleared.Path(0x600), u"\\"_s);
+
+    clsPATHString nameOnly;
+    nameOnly.setFile(u"Vs.CSV");
+    EXPECT_EQ(nameOnly.Path(0x600), u"\\Vs"_s);
+    EXPECT_EQ(nameOnly.Path(0xE00), u"\\Vs.CSV"_s);
+    EXPECT_EQ(nameOnly.Path(0xC00), u"Vs.CSV"_s);
+
+    // A POSIX path given whole keeps "/" until its folder is replaced.
+    clsPATHString posix;
+    posix.setFullPath(u"/Vs.CSV"_s);
+    EXPECT_EQ(posix.Path(0xF00), u"/Vs.CSV"_s);
+    posix.setDirctory(u"game");
+    EXPECT_EQ(posix.Path(0xF00), u"\\game\\Vs.CSV"_s);
+    posix.setFullPath(u"/srv/game/Vs.CSV"_s);
+    posix.Clear();
+    EXPECT_EQ(posix.Path(0xF00), u"\\"_s);
 }
 
 TEST(clsPATHString, RefusesAColonWithoutLetterAndOverlongPaths)

@@ -3,6 +3,7 @@
 #include "GameFiles.h"
 #include "game/GameTables.h"
 #include "game/SharedObjects.h"
+#include "support/GameState.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@ namespace {
 
 TEST(LoadSteps, FiveStepsInTheirOrderWithStrictPictures)
 {
+    const SavedGameState savedState;
     TestFolder dir;
     writePicture(dir, u"f.bmp"_s);
     dir.writeText(u"CharData.CSV"_s, u"Char  Ver.1.00\n1,A,c,f.bmp,m.mid\n2,B,c,none.bmp\n"_s);
@@ -42,6 +44,29 @@ TEST(LoadSteps, FiveStepsInTheirOrderWithStrictPictures)
     EXPECT_EQ(gBtlRec().WinPoint(2, 1), 3);
     EXPECT_EQ(gStrList().Item(u"MusWin"), u"w.mid"_s);
     EXPECT_TRUE(dir.read(u"BtlRec.CSV"_s).size() > 0) << "a fresh record is saved";
+}
+
+TEST(LoadSteps, LenientPicturesAreLeftOutAndFailuresReadAsTheTitleWindowShowsThem)
+{
+    const SavedGameState savedState;
+    TestFolder dir;
+    dir.writeText(u"CharData.CSV"_s, u"Char  Ver.1.00\n1,A,c,none.bmp\n"_s);
+
+    const LoadStep &lenient = LoadSteps(PictureRule::Lenient)[CharacterStep];
+    ASSERT_EQ(lenient.run(dir.path(lenient.fileName)), rcSuccess);
+    EXPECT_EQ(gCharCount, 1);
+    EXPECT_FALSE(gChars[1].HasPicture);
+
+    const LoadStep &strict = LoadSteps()[CharacterStep];
+    const ResultCode code = strict.run(dir.path(strict.fileName));
+    ASSERT_EQ(code, rcPictureNotFound);
+    EXPECT_EQ(strict.loadingText(u"\r\n"), u"キャラクターデータ\r\n読み込み"_s);
+    EXPECT_EQ(strict.failureText(code, u"\n"),
+              u"キャラクターデータ\n読み込み\nnone.bmpエラー\n画像ファイルが存在しない"_s);
+    const LoadStep &battleData = LoadSteps()[BattleDataStep];
+    EXPECT_EQ(battleData.failureText(rcFileOpen, u"\n"),
+              u"戦闘画面用データ\n読み込みエラー\nファイルオープン"_s)
+        << "no picture line for a step that names none";
 }
 
 } // namespace

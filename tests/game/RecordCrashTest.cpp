@@ -4,6 +4,7 @@
 #include "data/DataFile.h"
 #include "game/clsBattleRecord.h"
 #include "platform/FileSystem.h"
+#include "support/GameState.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -179,6 +180,7 @@ KillResult killWhileSaving(const TestFolder &dir, const Saver &saver, int trials
 
 TEST(RecordCrash, KilledAtAnyPointOfASaveTheRecordIsOneWholeNewestVersion)
 {
+    const SavedGameState savedState;
     setCharacterCount(kCharacters);
     TestFolder dir;
     writeGame(dir, 0);
@@ -207,6 +209,7 @@ TEST(RecordCrash, KilledAtAnyPointOfASaveTheRecordIsOneWholeNewestVersion)
 
 TEST(RecordCrash, SaveCutShortAfterAnyByteKeepsTheOldRecordAndSaysSo)
 {
+    const SavedGameState savedState;
     constexpr int kFew = 8;
     setCharacterCount(kFew);
     TestFolder dir;

@@ -1,6 +1,7 @@
 #include "game/clsBattleRecord.h"
 
 #include "GameFiles.h"
+#include "support/GameState.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,6 +26,7 @@ protected:
         return dir.writeText(u"BtlRec.CSV"_s, kVersion + rows);
     }
 
+    SavedGameState savedState;
     TestFolder dir;
     clsBattleRecord record;
 };

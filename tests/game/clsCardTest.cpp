@@ -2,6 +2,7 @@
 
 #include "GameFiles.h"
 #include "game/GameTables.h"
+#include "support/GameState.h"
 
 #include <gtest/gtest.h>
 
@@ -36,9 +37,16 @@ struct CardFolder
     TestFolder dir;
 };
 
+// The table object fills the program-wide tables; each test leaves them as it found them.
+class clsCardTest : public testing::Test
+{
+protected:
+    SavedGameState savedState;
+};
+
 const QString kBackgrounds = u"BG,bg\\r.bmp,bg\\b.bmp,bg\\y.bmp,bg\\w.bmp\n"_s;
 
-TEST(clsCard, ReadsBackgroundsNormalCardsAndCards)
+TEST_F(clsCardTest, ReadsBackgroundsNormalCardsAndCards)
 {
     CardFolder folder;
     const QString path =
@@ -93,7 +101,7 @@ struct BadCase
     std::int32_t cards;
 };
 
-TEST(clsCard, BadLinesGiveTheCodeOfTheirStepAndKeepWhatWasRead)
+TEST_F(clsCardTest, BadLinesGiveTheCodeOfTheirStepAndKeepWhatWasRead)
 {
     const BadCase cases[] = {
         {"empty Extra", card(u"1"_s, u"c.bmp"_s, u"10,0,0,0,"_s), 2, rcDataError, 1},
@@ -132,7 +140,7 @@ TEST(clsCard, BadLinesGiveTheCodeOfTheirStepAndKeepWhatWasRead)
     }
 }
 
-TEST(clsCard, FailedStepsBeforeTheLinesKeepTheTables)
+TEST_F(clsCardTest, FailedStepsBeforeTheLinesKeepTheTables)
 {
     const QByteArray good = cp932Lines(kVersion + card(u"1"_s, u"c.bmp"_s));
     const QByteArray goodCoded = coded(good);
@@ -166,7 +174,7 @@ TEST(clsCard, FailedStepsBeforeTheLinesKeepTheTables)
     EXPECT_EQ(gCardCount, 0) << "only the version line: an empty table";
 }
 
-TEST(clsCard, StrictReadNamesThePictureThatStoppedIt)
+TEST_F(clsCardTest, StrictReadNamesThePictureThatStoppedIt)
 {
     CardFolder folder;
     clsCard cards;
@@ -176,7 +184,7 @@ TEST(clsCard, StrictReadNamesThePictureThatStoppedIt)
     EXPECT_EQ(cards.ErrorMessageEX(), u"bad.bmp"_s) << "no name to give for a missing name";
 }
 
-TEST(clsCard, BlankLinesRepeatTheLineBefore)
+TEST_F(clsCardTest, BlankLinesRepeatTheLineBefore)
 {
     CardFolder folder;
     clsCard cards;
@@ -196,7 +204,7 @@ TEST(clsCard, BlankLinesRepeatTheLineBefore)
     EXPECT_TRUE(gCards[2].HasPicture);
 }
 
-TEST(clsCard, PresetsColourTableAndNames)
+TEST_F(clsCardTest, PresetsColourTableAndNames)
 {
     clsCard cards;
     EXPECT_EQ(gNomalCard[0].P[0], 1.3);
@@ -236,7 +244,44 @@ TEST(clsCard, PresetsColourTableAndNames)
     EXPECT_EQ(cards.Version(), u"Card  Ver.1.00"_s);
 }
 
-TEST(clsCard, NormalCardListOperations)
+TEST_F(clsCardTest, PicturesNamedOutsideTheFolderAreMissing)
+{
+    // The pictures exist, beside the game's folder.
+    TestFolder dir;
+    for (const QString &name : {u"out.bmp"_s, u"game/in.bmp"_s})
+        writePicture(dir, name);
+    const QString in = u"in.bmp"_s;
+    const QString out = u"..\\out.bmp"_s;
+    const QString bg = u"BG,"_s + in + u',' + in + u',' + in + u',';
+    const struct
+    {
+        const char *what;
+        QString lines;
+    } cases[] = {
+        {"card", card(u"1"_s, out)},
+        {"background", bg + out + u'\n'},
+        {"physical normal card", u"Abs,"_s + in + u',' + out + u'\n'},
+        {"magic normal card", u"Mag,"_s + out + u'\n'},
+        {"mixed separators", card(u"1"_s, u"sub/..\\../out.bmp"_s)},
+    };
+    for (const auto &c : cases) {
+        const QString path = dir.writeText(u"game/CardData.CSV"_s, kVersion + c.lines);
+        clsCard cards;
+        EXPECT_EQ(cards.Read(path), rcPictureNotFound) << c.what;
+        EXPECT_TRUE(cards.ErrorMessageEX().contains(u"out.bmp"_s)) << c.what;
+        cards.setAccessLevel(kLenient);
+        EXPECT_EQ(cards.Read(path), rcSuccess) << c.what;
+    }
+    clsCard cards;
+    cards.SetPath(dir.path(u"game/CardData.CSV"_s));
+    EXPECT_EQ(cards.AddAbsNomal(out), rcPictureNotFound);
+    EXPECT_TRUE(gAbsNomalPic[0].isNull());
+    EXPECT_EQ(cards.SetCardColor(0, out), rcPictureNotFound);
+    EXPECT_TRUE(gCardBG[0].isNull());
+    EXPECT_EQ(cards.AddMagNomal(u"sub\\..\\in.bmp"_s), rcSuccess) << "down and up stays inside";
+}
+
+TEST_F(clsCardTest, NormalCardListOperations)
 {
     CardFolder folder;
     clsCard cards;
@@ -273,7 +318,7 @@ TEST(clsCard, NormalCardListOperations)
     EXPECT_EQ(cards.DelMagNomal(0), rcSuccess);
 }
 
-TEST(clsCard, SetCardColorLoadsOnlyANewName)
+TEST_F(clsCardTest, SetCardColorLoadsOnlyANewName)
 {
     CardFolder folder;
     clsCard cards;
@@ -295,7 +340,7 @@ TEST(clsCard, SetCardColorLoadsOnlyANewName)
     EXPECT_TRUE(gCardBG[0].isNull());
 }
 
-TEST(clsCard, SaveWritesTheLayoutWithListsFirstAndRenumbers)
+TEST_F(clsCardTest, SaveWritesTheLayoutWithListsFirstAndRenumbers)
 {
     CardFolder folder;
     clsCard cards;
@@ -316,7 +361,7 @@ TEST(clsCard, SaveWritesTheLayoutWithListsFirstAndRenumbers)
                          u"2,火球,威力,効果,説明,c.bmp,0,0,0,0,-2,0,0,0,0,0,0,0,0\n"_s));
 }
 
-TEST(clsCard, EmptyListsAreSavedAsBareLinesThatReadBackStrictly)
+TEST_F(clsCardTest, EmptyListsAreSavedAsBareLinesThatReadBackStrictly)
 {
     CardFolder folder;
     clsCard cards;
@@ -334,7 +379,7 @@ TEST(clsCard, EmptyListsAreSavedAsBareLinesThatReadBackStrictly)
     EXPECT_EQ(gCardBGFile[0], QString());
 }
 
-TEST(clsCard, ANameThatReadWithALineBreakSavesAndReadsBack)
+TEST_F(clsCardTest, ANameThatReadWithALineBreakSavesAndReadsBack)
 {
     // A quote between CR and LF ends no line but leaves a CR LF in the name it closes.
     CardFolder folder;
@@ -355,7 +400,7 @@ TEST(clsCard, ANameThatReadWithALineBreakSavesAndReadsBack)
     EXPECT_EQ(gCardCount, 1);
 }
 
-TEST(clsCard, RoundTripsPlainAndCoded)
+TEST_F(clsCardTest, RoundTripsPlainAndCoded)
 {
     CardFolder folder;
     const QString source = folder.file(

@@ -3,6 +3,7 @@
 #include "GameFiles.h"
 #include "game/GameTables.h"
 #include "platform/TextCodec.h"
+#include "support/GameState.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +21,14 @@ QString line(const QString &id, const QString &name, const QString &image,
     return id + u","_s + name + u",説明,"_s + image + u",mus\\battle.mid,"_s + numbers + u"\n"_s;
 }
 
-TEST(clsChar, ReadsEveryColumnAndThePictures)
+// The table object fills the program-wide tables; each test leaves them as it found them.
+class clsCharTest : public testing::Test
+{
+protected:
+    SavedGameState savedState;
+};
+
+TEST_F(clsCharTest, ReadsEveryColumnAndThePictures)
 {
     TestFolder dir;
     writePicture(dir, u"face/a.bmp"_s);
@@ -68,7 +76,7 @@ struct BadCase
     std::int32_t rowsAfter; // -1: the table read before stays
 };
 
-TEST(clsChar, BadInputGivesTheCodeOfItsStep)
+TEST_F(clsCharTest, BadInputGivesTheCodeOfItsStep)
 {
     const QByteArray good = cp932Lines(kVersion + line(u"1"_s, u"A"_s, u"a.bmp"_s));
     const QByteArray goodCoded = coded(good);
@@ -124,7 +132,7 @@ TEST(clsChar, BadInputGivesTheCodeOfItsStep)
     }
 }
 
-TEST(clsChar, MissingPictureNamesItselfAndLenientReadsGiveEmptyPictures)
+TEST_F(clsCharTest, MissingPictureNamesItselfAndLenientReadsGiveEmptyPictures)
 {
     TestFolder dir;
     const QString path =
@@ -141,7 +149,34 @@ TEST(clsChar, MissingPictureNamesItselfAndLenientReadsGiveEmptyPictures)
     EXPECT_EQ(chars.ErrorMessageEX(), u"face\\none.bmp"_s) << "kept until another failure";
 }
 
-TEST(clsChar, ReadNamesTheLineItStoppedAt)
+TEST_F(clsCharTest, FacesNamedOutsideTheFolderAreMissing)
+{
+    // Each name reaches a file that exists, leaving the game's folder "game/" on the way; the
+    // absolute one names a file inside it. Opened, /etc/passwd would be unreadable (9), not 12.
+    TestFolder dir;
+    writePicture(dir, u"face.bmp"_s);
+    const QString absolute = writePicture(dir, u"game/in/face.bmp"_s);
+    const QString names[] = {u"..\\face.bmp"_s,
+                             u"../face.bmp"_s,
+                             u"in\\..\\..\\face.bmp"_s,
+                             u"..\\game\\in\\face.bmp"_s,
+                             absolute,
+                             u"..\\..\\..\\..\\..\\..\\..\\..\\etc\\passwd"_s};
+    for (const QString &name : names) {
+        const QString path =
+            dir.writeText(u"game/CharData.CSV"_s, kVersion + line(u"1"_s, u"A"_s, name));
+        clsChar chars;
+        EXPECT_EQ(chars.Read(path), rcPictureNotFound) << name.toStdString();
+        EXPECT_EQ(chars.ErrorMessageEX(), name);
+        EXPECT_EQ(chars.failedLine().number, 2) << name.toStdString();
+        chars.setAccessLevel(kLenient);
+        ASSERT_EQ(chars.Read(path), rcSuccess) << name.toStdString();
+        EXPECT_FALSE(gChars[1].HasPicture) << name.toStdString();
+        EXPECT_TRUE(gChars[1].Picture.isNull()) << name.toStdString();
+    }
+}
+
+TEST_F(clsCharTest, ReadNamesTheLineItStoppedAt)
 {
     TestFolder dir;
     writePicture(dir, u"a.bmp"_s);
@@ -169,7 +204,7 @@ TEST(clsChar, ReadNamesTheLineItStoppedAt)
     }
 }
 
-TEST(clsChar, NumbersRoundTiesToEvenAndBlankLinesRepeatTheLineBefore)
+TEST_F(clsCharTest, NumbersRoundTiesToEvenAndBlankLinesRepeatTheLineBefore)
 {
     TestFolder dir;
     writePicture(dir, u"a.bmp"_s);
@@ -189,7 +224,7 @@ TEST(clsChar, NumbersRoundTiesToEvenAndBlankLinesRepeatTheLineBefore)
     EXPECT_TRUE(gChars[2].HasPicture);
 }
 
-TEST(clsChar, SaveWritesTheLayoutAndRenumbers)
+TEST_F(clsCharTest, SaveWritesTheLayoutAndRenumbers)
 {
     TestFolder dir;
     const QString source = dir.writeText(
@@ -209,7 +244,7 @@ TEST(clsChar, SaveWritesTheLayoutAndRenumbers)
     EXPECT_EQ(chars.GetPath(), source) << "saving keeps the stored path";
 }
 
-TEST(clsChar, RoundTripsPlainAndCoded)
+TEST_F(clsCharTest, RoundTripsPlainAndCoded)
 {
     TestFolder dir;
     const QString source =
@@ -240,7 +275,7 @@ TEST(clsChar, RoundTripsPlainAndCoded)
     }
 }
 
-TEST(clsChar, SaveRefusesATextNoColumnCanHoldAndKeepsTheFile)
+TEST_F(clsCharTest, SaveRefusesATextNoColumnCanHoldAndKeepsTheFile)
 {
     TestFolder dir;
     const QString path = dir.write(u"out.csv"_s, "old");
@@ -254,7 +289,7 @@ TEST(clsChar, SaveRefusesATextNoColumnCanHoldAndKeepsTheFile)
     EXPECT_EQ(dir.read(u"out.csv"_s), QByteArray("old"));
 }
 
-TEST(clsChar, CreatingAndDestroyingEmptiesTheTable)
+TEST_F(clsCharTest, CreatingAndDestroyingEmptiesTheTable)
 {
     setCharacterCount(3);
     {

@@ -27,11 +27,48 @@ TEST(FileSystem, FolderOfAcceptsEitherSeparator)
     EXPECT_EQ(FileSystem::folderOf(QStringLiteral("c.csv")), QString());
 }
 
-TEST(FileSystem, DataNamesUseTheNativeSeparator)
+TEST(FileSystem, DataNamesStayInsideTheirFolder)
 {
-    EXPECT_EQ(FileSystem::fromDataName(QStringLiteral("pic\\face.bmp")),
-              QDir::fromNativeSeparators(QStringLiteral("pic")) + QDir::separator() +
-                  QStringLiteral("face.bmp"));
+    const QString folder = QStringLiteral("/games/duel/");
+    const struct
+    {
+        const char *name;
+        const char *inside; // relative to the folder; nullptr: refused
+    } cases[] = {
+        {"face.bmp", "face.bmp"},
+        {"pic\\face.bmp", "pic/face.bmp"},
+        {"pic/face.bmp", "pic/face.bmp"},
+        {"pic\\sub/face.bmp", "pic/sub/face.bmp"},
+        {".\\pic\\.\\face.bmp", "pic/face.bmp"},
+        {"pic\\..\\face.bmp", "face.bmp"},
+        {"pic\\\\face.bmp", "pic/face.bmp"},
+        {"...\\face.bmp", ".../face.bmp"},
+        {"..face.bmp", "..face.bmp"},
+        {"..\\face.bmp", nullptr},
+        {"../face.bmp", nullptr},
+        {"..\\..\\..\\etc\\passwd", nullptr},
+        {"pic\\..\\..\\face.bmp", nullptr},
+        {"pic/../..\\face.bmp", nullptr},
+        {"..", nullptr},
+        {"pic\\..\\..", nullptr},
+        // Out and back in is refused too: whether it comes back depends on the folder's name.
+        {"..\\duel\\face.bmp", nullptr},
+        {"\\etc\\passwd", nullptr},
+        {"/etc/passwd", nullptr},
+        {"\\\\server\\share\\face.bmp", nullptr},
+        {"C:\\games\\face.bmp", nullptr},
+        {"C:face.bmp", nullptr},
+        {"face.bmp:stream", nullptr},
+    };
+    for (const auto &c : cases) {
+        const QString name = QString::fromUtf8(c.name);
+        const QString expected =
+            c.inside ? folder + QDir::toNativeSeparators(QString::fromUtf8(c.inside)) : QString();
+        EXPECT_EQ(FileSystem::dataFilePath(folder, name), expected) << c.name;
+        EXPECT_EQ(FileSystem::leavesFolder(name), c.inside == nullptr) << c.name;
+    }
+    EXPECT_EQ(FileSystem::dataFilePath(folder, QString()), QString());
+    EXPECT_FALSE(FileSystem::leavesFolder(QString()));
 }
 
 TEST(FileSystem, ReadAllFailsAtOpenForMissingEmptyAndFolder)

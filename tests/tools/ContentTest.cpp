@@ -4,6 +4,7 @@
 #include "game/clsCard.h"
 #include "game/clsChar.h"
 #include "sound/MidiTiming.h"
+#include "support/GameState.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -46,6 +47,7 @@ QStringList filesOf(const QString &folder, const QStringList &suffixes)
 // The shipped game must load as start-up loads it, pictures strictly.
 TEST(SampleContent, LoadsStrictlyWithTheGamesReaders)
 {
+    const SavedGameState savedState;
     clsChar characters;
     clsCard cards;
     ASSERT_EQ(characters.Read(kGame + u"CharData.CSV"_s), rcSuccess)

@@ -2,6 +2,7 @@
 
 #include "game/GameTables.h"
 #include "game/SharedObjects.h"
+#include "support/GameState.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +23,6 @@ class BestCardTest : public testing::Test
 protected:
     BestCardTest()
     {
-        gCardData();
         gChars.assign(3, CharRecord{});
         gChars[1].Hp = 40;
         gChars[2].Hp = 40;
@@ -34,11 +34,6 @@ protected:
             state.VsChar[static_cast<std::size_t>(side)].Mag = 10;
         }
     }
-    ~BestCardTest() override
-    {
-        gChars.clear();
-        gCharCount = 0;
-    }
 
     void put(int slot, const CardRecord &c)
     {
@@ -46,6 +41,7 @@ protected:
         occupied[static_cast<std::size_t>(slot)] = true;
     }
 
+    SavedGameState savedState;
     BattleState state;
     std::array<bool, 12> occupied{};
 };

@@ -69,6 +69,18 @@ TEST(Validate, EachProblemIsOneLineWithItsLevel)
               u"2,魔法使い,後ろで唱える,face\\b.bmp"_s),
          {u"error: CharData.CSV: 12 画像ファイルが存在しない: face\\b.bmp at line 3: "
           u"2,魔法使い,後ろで唱える,face\\b.bmp,mus\\b2.mid,90,10,10,30,25,8,25,40,3,1,2,3"_s}},
+        {"face picture outside the game folder",
+         u"CharData.CSV"_s,
+         text(GameFolder::CharData, u"2,魔法使い,後ろで唱える,face\\a.bmp"_s,
+              u"2,魔法使い,後ろで唱える,face\\..\\..\\face\\a.bmp"_s),
+         {u"error: CharData.CSV: 12 画像ファイルが存在しない: face\\..\\..\\face\\a.bmp (outside "
+          u"the game folder) at line 3: 2,魔法使い,後ろで唱える,face\\..\\..\\face\\a.bmp,"
+          u"mus\\b2.mid,90,10,10,30,25,8,25,40,3,1,2,3"_s}},
+        {"battle music outside the game folder",
+         u"CharData.CSV"_s,
+         text(GameFolder::CharData, u"mus\\b2.mid"_s, u"..\\mus/b2.mid"_s),
+         {u"error: CharData.CSV: character 2 (魔法使い): music file ..\\mus/b2.mid is outside "
+          u"the game folder"_s}},
         {"deck too large",
          u"CharData.CSV"_s,
          text(GameFolder::CharData, u",60,2,1,2"_s, u",60,21,1,2"_s),
@@ -117,6 +129,10 @@ TEST(Validate, EachProblemIsOneLineWithItsLevel)
          u"Vs.CSV"_s,
          text(GameFolder::Vs, u"mus\\win.mid"_s, u"win.mid"_s),
          {u"warning: Vs.CSV: MusWin: music file win.mid is missing"_s}},
+        {"victory music by an absolute path",
+         u"Vs.CSV"_s,
+         text(GameFolder::Vs, u"mus\\win.mid"_s, u"\\mus\\win.mid"_s),
+         {u"error: Vs.CSV: MusWin: music file \\mus\\win.mid is outside the game folder"_s}},
         {"talk side",
          u"Vs.CSV"_s,
          text(GameFolder::Vs, u"0A-1B"_s, u"0A--2B"_s),

@@ -23,7 +23,7 @@ void check(QStringList &problems, const QString &what, const QString &name, bool
     Picture picture;
     const ResultCode code = TableFile::loadPicture(folder, name, picture);
     if (code != rcSuccess)
-        problems += what + u": picture "_s + name + u": "_s + Report::code(code);
+        problems += what + u": picture "_s + Report::fileName(name) + u": "_s + Report::code(code);
 }
 
 QString named(const QString &kind, std::size_t number, const QString &name)

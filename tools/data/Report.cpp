@@ -1,6 +1,7 @@
 #include "Report.h"
 
 #include "data/basGlobal.h"
+#include "platform/FileSystem.h"
 
 using namespace Qt::StringLiterals;
 
@@ -31,6 +32,13 @@ QString shown(QStringView text)
         }
     }
     return result;
+}
+
+QString fileName(const QString &name)
+{
+    if (FileSystem::leavesFolder(name))
+        return name + u" (outside the game folder)"_s;
+    return name;
 }
 
 QString line(const DataFile::FailedLine &line)

@@ -15,6 +15,10 @@ QString code(ResultCode code);
 // \t.
 QString shown(QStringView text);
 
+// A file name from a data file, with a note when the game refuses it for reaching outside the
+// game folder.
+QString fileName(const QString &name);
+
 // "line 3: " and the start of the line's text, shown on one line.
 QString line(const DataFile::FailedLine &line);
 

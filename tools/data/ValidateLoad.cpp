@@ -23,7 +23,7 @@ bool run(const LoadStep &step, const QString &path, Findings &findings)
         return true;
     QString text = step.fileName + u": "_s + Report::code(code);
     if (step.errorMessageEX && !step.errorMessageEX().isEmpty())
-        text += u": "_s + step.errorMessageEX();
+        text += u": "_s + Report::fileName(step.errorMessageEX());
     if (const DataFile::FailedLine line = step.failedLine(); line.number > 0)
         text += u" at "_s + Report::line(line);
     findings.error(text);

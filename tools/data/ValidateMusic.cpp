@@ -4,20 +4,20 @@
 #include "game/SharedObjects.h"
 #include "platform/FileSystem.h"
 
-#include <QDir>
-
 using namespace Qt::StringLiterals;
 
 namespace ValidationChecks {
 
 namespace {
 
-// A warning when the music file `name` is not there; names are relative to the program folder.
+// Music is named relative to the program folder. A name reaching outside it is an error: the
+// game never plays it. A missing file is a warning: the battle goes on without music.
 void checkFile(const QString &folder, const QString &where, const QString &name, Findings &findings)
 {
-    const QString native = FileSystem::fromDataName(name);
-    const QString path = QDir::isAbsolutePath(native) ? native : folder + native;
-    if (!FileSystem::isFile(path))
+    if (FileSystem::leavesFolder(name))
+        findings.error(where + u"music file "_s + Report::shown(name) +
+                       u" is outside the game folder"_s);
+    else if (!FileSystem::isFile(FileSystem::dataFilePath(folder, name)))
         findings.warning(where + u"music file "_s + Report::shown(name) + u" is missing"_s);
 }
 

@@ -21,7 +21,7 @@ QString twoDigits(std::int32_t n)
 
 QString talkFileName(std::int32_t character)
 {
-    return FileSystem::fromDataName(u"mes\\VsMes"_s + twoDigits(character) + u".CSV"_s);
+    return FileSystem::dataFilePath({}, u"mes\\VsMes"_s + twoDigits(character) + u".CSV"_s);
 }
 
 // The talk file of each selectable character, read as the battle reads it; an empty list for

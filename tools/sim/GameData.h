@@ -1,7 +1,5 @@
 #pragma once
 
-#include "game/clsBattleRecord.h"
-
 #include <QString>
 
 #include <cstdint>
@@ -9,9 +7,10 @@
 
 class QTemporaryDir;
 
-// A game data folder loaded the way the game starts: characters, cards, win points and the
-// battle screen's data; talk files load as battles start. Pictures that are missing are left
-// out. The folder's battle record is neither read nor written.
+// A game data folder loaded through the game's own start-up steps: characters, cards, win
+// points and the battle screen's data; talk files load as battles start. Pictures that are
+// missing are left out. The folder's battle record is neither read nor written: the record's
+// step reads a fresh one of our own, which then holds the win points counted.
 class GameData
 {
 public:
@@ -22,15 +21,11 @@ public:
     bool Load(const QString &folder, QString &message);
 
     // Counts the win points of one win of `you` against `enemy`.
-    void CountWin(std::int16_t you, std::int16_t enemy) { m_points.IncPoint(you, enemy); }
+    void CountWin(std::int16_t you, std::int16_t enemy);
     // The points counted for the pairing.
-    std::int32_t Points(std::int16_t you, std::int16_t enemy) const
-    {
-        return m_points.Point(you, enemy);
-    }
+    std::int32_t Points(std::int16_t you, std::int16_t enemy) const;
 
 private:
-    // Holds the win points; its own record file lives in a temporary folder.
+    // Where the fresh record lives.
     std::unique_ptr<QTemporaryDir> m_scratch;
-    clsBattleRecord m_points;
 };
