@@ -4,6 +4,7 @@
 #include "platform/ExitProcedures.h"
 #include "platform/Fonts.h"
 #include "platform/MsgBox.h"
+#include "platform/Pictures.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -111,7 +112,10 @@ frmADV::frmADV(QWidget *parent) : QMainWindow(parent)
     m_imgADV = new QLabel(client);
     m_imgADV->setObjectName(u"imgADV0"_s);
     m_imgADV->setGeometry(456, 304, 173, 167);
-    m_imgADV->setPixmap(QPixmap(u":/adventure/imgADV.png"_s));
+    // Read as the data's pictures are, so that a dense screen gets the twice-sized one.
+    Picture picture;
+    Pictures::load(u":/adventure/imgADV.png"_s, picture);
+    m_imgADV->setPixmap(QPixmap::fromImage(picture));
     m_imgADV->setMouseTracking(true);
     m_imgADV->installEventFilter(this);
     m_imgADV->hide();

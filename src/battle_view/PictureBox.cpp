@@ -4,13 +4,15 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
+
 PictureBox::PictureBox(Fit fit, QWidget *parent) : QWidget(parent), m_fit(fit) {}
 
 void PictureBox::setPicture(const Picture &picture)
 {
     m_picture = picture;
     if (m_fit == Fit::Natural && !picture.isNull())
-        resize(picture.size());
+        resize(picture.deviceIndependentSize().toSize());
     rescale();
     update();
 }
@@ -44,21 +46,27 @@ void PictureBox::rescale()
         renderFace();
         return;
     }
+    // A picture drawn at a higher density keeps as much of its detail as the screen shows; a
+    // plain picture is scaled in the layout's pixels, as it always was.
+    const qreal density = std::min(m_picture.devicePixelRatio(), devicePixelRatioF());
+    const QSize pixels = (QSizeF(area.size()) * density).toSize();
+    QImage scaled;
     switch (m_fit) {
     case Fit::Fill:
-        m_scaled = QPixmap::fromImage(
-            m_picture.scaled(area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        scaled = m_picture.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         break;
     case Fit::Contain:
-        m_scaled = QPixmap::fromImage(
-            m_picture.size() == area.size()
-                ? m_picture
-                : m_picture.scaled(area.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        scaled = m_picture.size() == pixels
+                     ? m_picture
+                     : m_picture.scaled(pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         break;
     case Fit::Natural:
-        m_scaled = QPixmap::fromImage(m_picture);
+        scaled = m_picture;
         break;
     }
+    if (m_fit != Fit::Natural)
+        scaled.setDevicePixelRatio(density);
+    m_scaled = QPixmap::fromImage(scaled);
     renderFace();
 }
 
@@ -82,7 +90,7 @@ void PictureBox::renderFace()
         painter.fillPath(outline, m_background);
     if (!m_scaled.isNull()) {
         const QRect area = pictureArea();
-        QRect target(QPoint(), m_scaled.size());
+        QRect target(QPoint(), m_scaled.deviceIndependentSize().toSize());
         target.moveCenter(area.center());
         if (m_fit == Fit::Natural)
             target.moveTopLeft(area.topLeft());

@@ -143,6 +143,28 @@ TEST(clsPicture, OtherPictureFilesReadAsTrueColour)
     EXPECT_EQ(picture.GetPoint(1, 0), 0xff0001);
 }
 
+// Runs on screens of both densities: the bits are the named file's, never its twice-sized twin.
+TEST(clsPicture, PixelsAreThoseOfTheFileNamedBesideATwiceSizedOne)
+{
+    TestFolder dir;
+    const QString path =
+        dir.write(u"p.bmp"_s, bmpFile(24, 2, {QByteArray("\x00\x00\xff\x00\xff\x00", 6)}));
+    QImage dense(4, 2, QImage::Format_RGB32);
+    dense.fill(Qt::blue);
+    ASSERT_TRUE(dense.save(dir.path(u"p@2x.bmp"_s)));
+    clsPicture picture;
+    ASSERT_TRUE(picture.SetPicture(path));
+    EXPECT_EQ(picture.GetPoint(0, 0), 0xff0000);
+    EXPECT_EQ(picture.GetPoint(1, 0), 0x00ff00);
+    EXPECT_EQ(picture.GetPoint(2, 0), -1);
+    EXPECT_EQ(picture.GetPoint(0, 1), -1);
+    QImage canvas(4, 2, QImage::Format_RGB32);
+    canvas.fill(Qt::white);
+    ASSERT_TRUE(picture.Draw(canvas));
+    EXPECT_EQ(canvas.pixel(1, 0), qRgb(0, 0xff, 0));
+    EXPECT_EQ(canvas.pixel(2, 0), qRgb(0xff, 0xff, 0xff));
+}
+
 TEST(clsPicture, FailedLoadLeavesNoBitmap)
 {
     TestFolder dir;

@@ -3,6 +3,7 @@
 #include "game/clsBattleRecord.h"
 #include "game/clsCard.h"
 #include "game/clsChar.h"
+#include "platform/Pictures.h"
 #include "sound/MidiTiming.h"
 #include "support/GameState.h"
 #include "support/TestFiles.h"
@@ -99,6 +100,26 @@ TEST(SampleContent, ValidatesWithoutErrorsOrWarnings)
     const QString out = QString::fromUtf8(process.readAllStandardOutput());
     EXPECT_EQ(process.exitCode(), 0) << out.toStdString();
     EXPECT_EQ(out.trimmed(), u"0 errors, 0 warnings"_s);
+}
+
+// Dense screens show these in place of the pictures the data and the windows name.
+TEST(SampleContent, EveryPictureHasItsTwinDrawnAtTwiceTheSize)
+{
+    QStringList pictures;
+    for (const QString &name : filesOf(kGame, {u".bmp"_s, u".png"_s})) {
+        if (!name.contains(u"@2x"_s))
+            pictures << kGame + name;
+    }
+    EXPECT_GE(pictures.size(), 70);
+    const QString sources = QString::fromUtf8(VIRELITH_SOURCES) + u'/';
+    pictures << sources + u"app/resources/logo.png"_s
+             << sources + u"adventure/resources/imgADV.png"_s;
+    for (const QString &path : pictures) {
+        const QImage plain(path);
+        const QImage dense(Pictures::denseName(path));
+        ASSERT_FALSE(plain.isNull()) << path.toStdString();
+        EXPECT_EQ(dense.size(), plain.size() * 2) << path.toStdString();
+    }
 }
 
 // Changing the generator without remaking the folder leaves the two apart.

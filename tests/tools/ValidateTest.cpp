@@ -1,6 +1,7 @@
 #include "GameFolder.h"
 #include "ToolRun.h"
 #include "game/GameFiles.h"
+#include "support/SampleGame.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -174,6 +175,30 @@ TEST(Validate, EachProblemIsOneLineWithItsLevel)
             << c.what;
         EXPECT_EQ(snapshot(game.path()), before) << c.what;
     }
+}
+
+// The test pictures are 4x3; a dense screen takes "name@2x.bmp" only at exactly 8x6.
+TEST(Validate, ATwiceSizedPictureThatADenseScreenCannotShowIsAWarning)
+{
+    const GameFolder game;
+    writeBitmap(game.dir, u"face/a@2x.bmp"_s, 8, 6);
+    writeBitmap(game.dir, u"c/1@2x.bmp"_s, 8, 7);
+    writeBitmap(game.dir, u"bg/r@2x.bmp"_s, 4, 3);
+    game.dir.write(u"n/m@2x.bmp"_s, "not a picture");
+    // Named by nothing: not looked at.
+    writeBitmap(game.dir, u"n/x@2x.bmp"_s, 1, 1);
+    const ToolRun run = runTool({u"validate"_s, game.path()});
+    EXPECT_EQ(run.status, 0);
+    // c\1.bmp is the picture of three cards; its file is reported once.
+    EXPECT_EQ(run.lines(),
+              (QStringList{u"warning: CardData.CSV: background 赤: bg\\r@2x.bmp is 4x3, not twice "
+                           u"bg\\r.bmp (8x6); dense screens show bg\\r.bmp scaled up instead"_s,
+                           u"warning: CardData.CSV: Mag picture 1: n\\m@2x.bmp cannot be read; "
+                           u"dense screens show n\\m.bmp scaled up instead"_s,
+                           u"warning: CardData.CSV: card 1 (炎): c\\1@2x.bmp is 8x7, not twice "
+                           u"c\\1.bmp (8x6); dense screens show c\\1.bmp scaled up instead"_s,
+                           u"0 errors, 3 warnings"_s}))
+        << run.text().toStdString();
 }
 
 TEST(Validate, TalkFoundOnlyInAThirdCharactersFileDependsOnWhoFoughtBefore)

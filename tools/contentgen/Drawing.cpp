@@ -7,11 +7,28 @@
 
 namespace Drawing {
 
+namespace {
+
+int g_density = 1;
+
+} // namespace
+
 QImage canvas(int width, int height)
 {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    QImage image(width * g_density, height * g_density, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(g_density);
     image.fill(Qt::transparent);
     return image;
+}
+
+Density::Density(int ratio) : m_previous(g_density)
+{
+    g_density = ratio;
+}
+
+Density::~Density()
+{
+    g_density = m_previous;
 }
 
 void crystal(QPainter &painter, const QRectF &box)

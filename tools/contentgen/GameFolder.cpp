@@ -3,16 +3,19 @@
 #include "CardArt.h"
 #include "Cards.h"
 #include "Cast.h"
+#include "Drawing.h"
 #include "Faces.h"
 #include "Music.h"
 #include "Tables.h"
 #include "TalkFiles.h"
+#include "platform/Pictures.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
 
 #include <cstdio>
+#include <functional>
 #include <stdexcept>
 
 using namespace Qt::StringLiterals;
@@ -31,9 +34,8 @@ QString pathOf(const QDir &folder, const QString &name)
     return folder.filePath(QString(name).replace(u'\\', u'/'));
 }
 
-bool savePicture(const QDir &folder, const QString &name, const QImage &image)
+bool saveImage(const QString &path, const QImage &image)
 {
-    const QString path = pathOf(folder, name);
     // A bitmap is written opaque, 24 bits per pixel.
     const QImage stored = path.endsWith(u".bmp"_s, Qt::CaseInsensitive)
                               ? image.convertToFormat(QImage::Format_RGB32)
@@ -41,6 +43,17 @@ bool savePicture(const QDir &folder, const QString &name, const QImage &image)
     if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !stored.save(path))
         return fail(u"cannot write "_s + path);
     return true;
+}
+
+// Writes what `draw` paints as `name`, and drawn again at twice the size beside it for screens
+// of a higher density.
+bool savePicture(const QDir &folder, const QString &name, const std::function<QImage()> &draw)
+{
+    const QString path = pathOf(folder, name);
+    if (!saveImage(path, draw()))
+        return false;
+    const Drawing::Density dense(2);
+    return saveImage(Pictures::denseName(path), draw());
 }
 
 bool saveBytes(const QDir &folder, const QString &name, const QByteArray &bytes)
@@ -56,23 +69,27 @@ bool saveBytes(const QDir &folder, const QString &name, const QByteArray &bytes)
 bool writePictures(const QDir &folder)
 {
     for (const Cast::Member &member : Cast::all()) {
-        if (!savePicture(folder, Tables::faceName(member), Faces::portrait(member.look)))
+        if (!savePicture(folder, Tables::faceName(member),
+                         [&] { return Faces::portrait(member.look); }))
             return false;
     }
     for (int color = 0; color < 4; ++color) {
-        if (!savePicture(folder, Tables::backgroundName(color), CardArt::background(color)))
+        if (!savePicture(folder, Tables::backgroundName(color),
+                         [&] { return CardArt::background(color); }))
             return false;
     }
     for (int type = 0; type < 2; ++type) {
         for (int i = 0; i < CardArt::NomalCount; ++i) {
-            if (!savePicture(folder, Tables::nomalName(type, i), CardArt::nomalPicture(type, i)))
+            if (!savePicture(folder, Tables::nomalName(type, i),
+                             [&] { return CardArt::nomalPicture(type, i); }))
                 return false;
         }
     }
     for (const Cards::Design &card : Cards::all()) {
-        if (!savePicture(
-                folder, Tables::pictureName(card),
-                CardArt::picture(card.art.motif, card.art.tint, card.rule.atType, card.rule.color)))
+        if (!savePicture(folder, Tables::pictureName(card), [&] {
+                return CardArt::picture(card.art.motif, card.art.tint, card.rule.atType,
+                                        card.rule.color);
+            }))
             return false;
     }
     return true;

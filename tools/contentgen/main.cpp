@@ -1,12 +1,15 @@
 // Makes the content the project ships: `contentgen --app-art SRC` writes the program's own
-// pictures into the source folders under SRC; `contentgen --icons DIR` writes the program's
-// icon at every size of the icon theme into DIR/hicolor (the dist/icons folder); `contentgen
-// --game-data DIR` writes the sample game (pictures, music, data tables and talk) into DIR;
-// `contentgen --sheet DIR OUT.png` draws the faces and cards of a game folder on one picture.
+// pictures into the source folders under SRC, each also at twice the size; `contentgen --icons
+// DIR` writes the program's icon at every size of the icon theme into DIR/hicolor (the
+// dist/icons folder); `contentgen --game-data DIR` writes the sample game (pictures, each also
+// at twice the size, music, data tables and talk) into DIR; `contentgen --sheet DIR OUT.png`
+// draws the faces and cards of a game folder on one picture.
 #include "AppArt.h"
 #include "ContactSheet.h"
+#include "Drawing.h"
 #include "GameFolder.h"
 #include "platform/Fonts.h"
+#include "platform/Pictures.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -14,6 +17,7 @@
 #include <QImage>
 
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -26,11 +30,19 @@ bool save(const QImage &image, const QString &path)
     return true;
 }
 
+// Each also drawn at twice the size beside it ("logo@2x.png"), which Qt takes on a screen of
+// that density.
 bool writeAppArt(const QString &src)
 {
     const QDir dir(src);
-    return save(AppArt::logo(), dir.filePath(QStringLiteral("app/resources/logo.png"))) &&
-           save(AppArt::adventurePicture(),
+    const auto both = [](const std::function<QImage()> &draw, const QString &path) {
+        if (!save(draw(), path))
+            return false;
+        const Drawing::Density dense(2);
+        return save(draw(), Pictures::denseName(path));
+    };
+    return both(AppArt::logo, dir.filePath(QStringLiteral("app/resources/logo.png"))) &&
+           both(AppArt::adventurePicture,
                 dir.filePath(QStringLiteral("adventure/resources/imgADV.png")));
 }
 

@@ -14,12 +14,6 @@ namespace {
 
 constexpr std::int16_t kDeckSize = std::tuple_size_v<decltype(CharRecord::Deck)>;
 
-QString card(std::size_t row)
-{
-    return u"CardData.CSV: card "_s + QString::number(row) + u" ("_s +
-           Report::shown(gCards[row].Name) + u"): "_s;
-}
-
 // An error when `value` of `what` lies outside 0..`count` - 1.
 void inRange(Findings &findings, const QString &where, const QString &what, std::int32_t value,
              std::int32_t count)
@@ -40,6 +34,12 @@ QString aboutCharacter(std::size_t row)
 {
     return u"CharData.CSV: character "_s + QString::number(row) + u" ("_s +
            Report::shown(gChars[row].Name) + u"): "_s;
+}
+
+QString aboutCard(std::size_t row)
+{
+    return u"CardData.CSV: card "_s + QString::number(row) + u" ("_s +
+           Report::shown(gCards[row].Name) + u"): "_s;
 }
 
 void characters(Findings &findings)
@@ -79,9 +79,9 @@ void cards(Findings &findings)
     const clsCard &table = gCardData();
     for (std::size_t row = 1; row < gCards.size(); ++row) {
         const CardRecord &c = gCards[row];
-        inRange(findings, card(row), u"colour"_s, c.Color, table.ColorCount());
-        inRange(findings, card(row), u"attack type"_s, c.AtType, table.AtTypeCount());
-        inRange(findings, card(row), u"effect kind"_s, c.Extra, table.ExtraCount());
+        inRange(findings, aboutCard(row), u"colour"_s, c.Color, table.ColorCount());
+        inRange(findings, aboutCard(row), u"attack type"_s, c.AtType, table.AtTypeCount());
+        inRange(findings, aboutCard(row), u"effect kind"_s, c.Extra, table.ExtraCount());
     }
     if (gAbsNomalMax < 0)
         findings.error(u"CardData.CSV: no Abs picture: generated physical cards have none"_s);

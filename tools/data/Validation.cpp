@@ -24,6 +24,7 @@ Findings validateFolder(const QString &folder)
         ValidationChecks::winPoints(findings);
     if (loaded.characters && loaded.battleData)
         ValidationChecks::talk(folder, findings);
+    ValidationChecks::densePictures(folder, loaded.characters, loaded.cards, findings);
     ValidationChecks::music(folder, loaded.characters, loaded.battleData, findings);
     return findings;
 }

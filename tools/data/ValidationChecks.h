@@ -15,6 +15,8 @@ std::int32_t selectableCount();
 
 // "CharData.CSV: character 3 (name): ", to begin a finding about that row.
 QString aboutCharacter(std::size_t row);
+// "CardData.CSV: card 3 (name): ".
+QString aboutCard(std::size_t row);
 
 // Which of the five start-up steps read their file.
 struct Loaded
@@ -39,6 +41,9 @@ void cards(Findings &findings);
 void winPoints(Findings &findings);
 // Talk files of the selectable characters and the "Vs" scripts between them.
 void talk(const QString &folder, Findings &findings);
+// The twice-sized pictures ("a@2x.bmp" beside "a.bmp") of those the loaded tables name that a
+// dense screen cannot show in their place.
+void densePictures(const QString &folder, bool characters, bool cards, Findings &findings);
 // Music files named by the character table and by the battle data, of those that loaded.
 void music(const QString &folder, bool characters, bool battleData, Findings &findings);
 

@@ -1,5 +1,7 @@
 // Renders the game's windows to PNG files for the documentation:
 // `virelith-shots --data DIR --out DIR`. The data folder is read as the game reads its own.
+// The battle board is also rendered on a screen of twice the density, by the program started
+// again with --dense: a process keeps the scale it started with.
 #include "BattleShots.h"
 #include "adventure/frmADV.h"
 #include "app/basMain.h"
@@ -13,10 +15,13 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QLabel>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 using namespace Qt::StringLiterals;
 
@@ -37,20 +42,42 @@ bool loadGame()
     return QTest::qWaitFor([&] { return !title.isVisible(); }, 30000) && loaded.count() == 1;
 }
 
+constexpr char kDenseSwitch[] = "--dense";
+
+// The board at twice the density, from a second run of this program.
+bool renderDenseBoard(const QString &data, const QString &out)
+{
+    const int status =
+        QProcess::execute(QCoreApplication::applicationFilePath(),
+                          {u"--data"_s, data, u"--out"_s, out, QString::fromLatin1(kDenseSwitch)});
+    if (status != 0)
+        std::fprintf(stderr, "the board at twice the density was not rendered\n");
+    return status == 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The scale is read once, when the application starts.
+    const bool denseRun = std::any_of(
+        argv + 1, argv + argc, [](const char *arg) { return std::strcmp(arg, kDenseSwitch) == 0; });
+    if (denseRun)
+        qputenv("QT_SCALE_FACTOR", "2");
     QApplication app(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(u"Renders the game's windows to PNG files."_s);
     parser.addHelpOption();
     const QCommandLineOption data(u"data"_s, u"Game data folder."_s, u"DIR"_s);
     const QCommandLineOption out(u"out"_s, u"Folder for the pictures."_s, u"DIR"_s);
+    const QCommandLineOption dense(u"dense"_s,
+                                   u"Only the battle board, on a screen of twice the density "
+                                   u"(battle-board-2x.png)."_s);
     parser.addOption(data);
     parser.addOption(out);
+    parser.addOption(dense);
     parser.process(app);
     if (!parser.isSet(data) || !parser.isSet(out))
         parser.showHelp(2);
@@ -68,12 +95,14 @@ int main(int argc, char **argv)
 
     frmTitle title;
     title.findChild<QLabel *>(u"lblMessage"_s)->setText(u"キャラクターデータ\r\n読み込み"_s);
-    if (!save(title, dir, u"title.png"_s))
+    if (!denseRun && !save(title, dir, u"title.png"_s))
         return 1;
     if (!loadGame()) {
         std::fprintf(stderr, "the game data of %s does not load\n", qPrintable(gAppPath));
         return 1;
     }
+    if (denseRun)
+        return renderBattleShots(dir, {{}, {}, u"battle-board-2x.png"_s, {}}) ? 0 : 1;
     frmADV adventure;
     adventure.show();
     if (!save(adventure, dir, u"adventure.png"_s))
@@ -89,5 +118,8 @@ int main(int argc, char **argv)
         return 1;
     rules.hide();
     adventure.hide();
-    return renderBattleShots(dir) && renderKeyShots(dir) ? 0 : 1;
+    const bool ok = renderBattleShots(dir, {u"battle-select.png"_s, u"battle-talk.png"_s,
+                                            u"battle-board.png"_s, u"battle-win.png"_s}) &&
+                    renderKeyShots(dir);
+    return ok && renderDenseBoard(parser.value(data), parser.value(out)) ? 0 : 1;
 }
