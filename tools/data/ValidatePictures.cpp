@@ -29,9 +29,10 @@ public:
     // `where` names the picture `name`, which loaded as `picture`.
     void operator()(const QString &where, const QString &name, const Picture &picture)
     {
-        if (picture.isNull() || name.isEmpty())
+        const QString named = FileSystem::dataFilePath(m_folder, name);
+        if (picture.isNull() || named.isEmpty())
             return;
-        const QString path = Pictures::denseName(m_folder + FileSystem::fromDataName(name));
+        const QString path = Pictures::denseName(named);
         if (m_checked.contains(path) || !FileSystem::isFile(path))
             return;
         m_checked.insert(path);
