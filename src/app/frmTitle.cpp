@@ -3,6 +3,7 @@
 #include "data/basGlobal.h"
 #include "game/LoadSteps.h"
 #include "game/SharedObjects.h"
+#include "platform/AppTitle.h"
 #include "platform/Fonts.h"
 #include "platform/GameFolders.h"
 #include "platform/MsgBox.h"
@@ -37,7 +38,7 @@ QLabel *label(QWidget *parent, const QString &name, QRect twips, const QFont &fo
 frmTitle::frmTitle(QWidget *parent) : QWidget(parent)
 {
     setObjectName(u"frmTitle"_s);
-    setWindowTitle(QCoreApplication::applicationName());
+    setWindowTitle(AppTitle());
     setFont(Fonts::PGothic(12));
     setFixedSize(TwipsToPixels(5535), TwipsToPixels(2190));
     label(this, u"lblWaitMes"_s, {120, 120, 5340, 480}, Fonts::PGothic(24, true))
