@@ -87,6 +87,8 @@ frmVs::frmVs(Random &random, QWidget *parent) : QMainWindow(parent)
     m_accessible =
         std::make_unique<VsAccessible>(*m_board, *m_screen, *m_engine, *m_input, *m_mnuOptTalk);
     connectElements();
+    // A click on the balloon's face stops at the face; one anywhere else on it reaches the board.
+    m_board->imgFukidashi->installEventFilter(this);
     m_engine->Load();
 }
 
@@ -182,6 +184,9 @@ void frmVs::picCharSelect_GotFocus()
 
 bool frmVs::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+        m_input->skipTalk();
     if (watched == centralWidget() && event->type() == QEvent::MouseMove) {
         // Moves that elements pass on reach the background too; only the bare background counts.
         const QPoint at = static_cast<QMouseEvent *>(event)->position().toPoint();
