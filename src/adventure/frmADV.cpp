@@ -4,6 +4,7 @@
 #include "platform/ExitProcedures.h"
 #include "platform/Fonts.h"
 #include "platform/MsgBox.h"
+#include "platform/WindowPlace.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -134,6 +135,7 @@ frmADV::frmADV(QWidget *parent) : QMainWindow(parent)
     m_lblRecNotice->hide();
 
     buildMenus();
+    WindowPlace::FixSize(*this);
 }
 
 QString frmADV::Version()

@@ -8,6 +8,7 @@
 #include "battle_view/frmVs.h"
 #include "data/basGlobal.h"
 #include "platform/MsgBox.h"
+#include "platform/WindowPlace.h"
 #include "sound/SoundSystem.h"
 
 #include <QDir>
@@ -49,6 +50,9 @@ GameWindows::GameWindows()
     connect(m_adventure.get(), &frmADV::battleRequested, this,
             [this](std::int16_t you, std::int16_t enemy) {
                 battle().SetChar(you, enemy);
+                // Wholly on the screen the player is looking at, wherever a window manager
+                // would put a new window.
+                WindowPlace::CentreOnScreenOf(battle(), *m_adventure);
                 battle().show();
             });
 }
@@ -65,6 +69,8 @@ frmVs &GameWindows::battle()
         const BattleEngine::RecordSave &save = m_battle->engine().LastRecordSave();
         const bool saved = save.result == rcSuccess;
         m_adventure->ShowRecordUnsaved(saved ? QString() : unsavedReason(save));
+        // Back where the player left it.
+        WindowPlace::KeepPlace(*m_adventure);
         m_adventure->show();
         if (!saved && !m_toldUnsaved) {
             m_toldUnsaved = true;

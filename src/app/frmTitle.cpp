@@ -8,6 +8,7 @@
 #include "platform/GameFolders.h"
 #include "platform/MsgBox.h"
 #include "platform/Twips.h"
+#include "platform/WindowPlace.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -44,6 +45,7 @@ frmTitle::frmTitle(QWidget *parent) : QWidget(parent)
     label(this, u"lblWaitMes"_s, {120, 120, 5340, 480}, Fonts::PGothic(24, true))
         ->setText(u"準備中"_s);
     m_lblMessage = label(this, u"lblMessage"_s, {120, 840, 5295, 1215}, Fonts::PGothic(15.75));
+    WindowPlace::FixSize(*this);
 }
 
 void frmTitle::showEvent(QShowEvent *event)

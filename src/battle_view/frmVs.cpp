@@ -16,6 +16,7 @@
 #include "platform/ExitProcedures.h"
 #include "platform/Fonts.h"
 #include "platform/MsgBox.h"
+#include "platform/WindowPlace.h"
 #include "sound/frmMIDI.h"
 
 #include <QApplication>
@@ -30,8 +31,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int kClientWidth = 794;
-constexpr int kClientHeight = 556;
+constexpr int kClientWidth = frmVs::ClientSize().width();
+constexpr int kClientHeight = frmVs::ClientSize().height();
 
 // The board's glow, drawn once: cards move over it every millisecond while they are dealt, and
 // each move repaints the board beneath them.
@@ -90,6 +91,7 @@ frmVs::frmVs(Random &random, QWidget *parent) : QMainWindow(parent)
     // A click on the balloon's face stops at the face; one anywhere else on it reaches the board.
     m_board->imgFukidashi->installEventFilter(this);
     m_engine->Load();
+    WindowPlace::FixSize(*this);
 }
 
 frmVs::~frmVs() = default;
