@@ -3,6 +3,7 @@
 #include <QLayout>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -42,7 +43,13 @@ void CentreOnScreenOf(QWidget &window, const QWidget &near)
 
 void KeepPlace(QWidget &window)
 {
-    window.move(window.pos());
+    // Moving a window to where it stands changes nothing, and one the program never placed is
+    // placed anew by the window manager when it is shown again: its place is set outright, by
+    // its inside, as a hidden window may have lost its frame.
+    if (QWindow *handle = window.windowHandle())
+        handle->setPosition(handle->position());
+    else
+        window.move(window.pos());
 }
 
 } // namespace WindowPlace

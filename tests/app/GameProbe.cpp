@@ -16,9 +16,9 @@
 // its object name (its class for a message box), its native window id, its frame in device
 // pixels, the device pixel ratio and its title; first "screen X Y WIDTH HEIGHT", the primary
 // screen's area free of panels in device pixels. Lines on the standard input steer it further:
-// "about" opens the version box over the adventure screen, "exit" asks to end the game as its
-// exit menu does, "close" closes the box on top. --adventure-at moves the adventure screen's
-// frame there as it is first shown. The program ends as the game ends.
+// "about" opens the version box over the adventure screen, "exit" chooses its exit menu, "close"
+// closes the box on top. --adventure-at moves the adventure screen's frame there as it is first
+// shown. The program ends as the game ends.
 #include "adventure/frmADV.h"
 #include "app/GameWindows.h"
 #include "app/WindowScale.h"
@@ -28,6 +28,7 @@
 #include "battle_view/frmVs.h"
 #include "platform/MsgBox.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QScreen>
@@ -159,7 +160,10 @@ void command(GameWindows &windows, const QString &line, const std::function<void
     } else if (line == u"about"_s) {
         emit windows.adventure().versionRequested();
     } else if (line == u"exit"_s) {
-        windows.adventure().close();
+        for (QAction *action : windows.adventure().findChildren<QAction *>()) {
+            if (action->text() == u"ｹﾞｰﾑを終了する(&X)"_s)
+                action->trigger();
+        }
     } else if (line == u"close"_s) {
         if (QWidget *box = QApplication::activeModalWidget())
             box->close();
