@@ -161,7 +161,8 @@ protected:
             env.insert(u"QT_SCALE_FACTOR"_s, scaleFactor);
         return std::make_unique<GameProcess>(probe,
                                              QStringList{u"--boxes"_s, u"real"_s, u"--battle"_s,
-                                                         u"ended"_s, u"--start"_s, u"input"_s},
+                                                         u"ended"_s, u"--start"_s, u"input"_s,
+                                                         u"--windows"_s, u"report"_s},
                                              env);
     }
 

@@ -2,7 +2,7 @@
 // with what a test outside the process needs to see and steer it:
 //
 //     game_probe [--answer yes|no] [--boxes real] [--battle dealing|waiting|ended]
-//                [--start input] [--adventure-at X,Y] [GAME ARGUMENTS...]
+//                [--start input] [--windows report] [--adventure-at X,Y] [GAME ARGUMENTS...]
 //
 // Every message box is printed as one line "box <text>" (CR LF as "|") and answered OK, or
 // Yes/No as --answer says; with --boxes real the boxes are shown instead. "adventure" is printed
@@ -12,13 +12,13 @@
 // "ended" once it has played the battle to its end and is back on the adventure screen. With
 // --start input the battle waits for the line "battle" on the standard input.
 //
-// Each time a window is shown the probe prints "shown NAME ID X Y WIDTH HEIGHT RATIO TITLE":
-// its object name (its class for a message box), its native window id, its frame in device
-// pixels, the device pixel ratio and its title; first "screen X Y WIDTH HEIGHT", the primary
-// screen's area free of panels in device pixels. Lines on the standard input steer it further:
-// "about" opens the version box over the adventure screen, "exit" chooses its exit menu, "close"
-// closes the box on top. --adventure-at moves the adventure screen's frame there as it is first
-// shown. The program ends as the game ends.
+// With --windows report, each time a window is shown the probe prints "shown NAME ID X Y WIDTH
+// HEIGHT RATIO TITLE": its object name (its class for a message box), its native window id, its
+// frame in device pixels, the device pixel ratio and its title; first "screen X Y WIDTH HEIGHT",
+// the primary screen's area free of panels in device pixels. Lines on the standard input steer it
+// further: "about" opens the version box over the adventure screen, "exit" chooses its exit menu,
+// "close" closes the box on top. --adventure-at moves the adventure screen's frame there as it is
+// first shown. The program ends as the game ends.
 #include "adventure/frmADV.h"
 #include "app/GameWindows.h"
 #include "app/WindowScale.h"
@@ -80,31 +80,49 @@ QString describe(const QWidget &window)
            u' ' + QString::number(ratio) + u' ' + window.windowTitle();
 }
 
-// Reports every window as it is shown, once a show.
+// Reports every window as it is shown, once a show: every 10 ms, and before any other line.
 class ShownWindows : public QObject
 {
 public:
     ShownWindows()
     {
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            for (QWidget *window : QApplication::topLevelWidgets()) {
-                const bool shown = window->isVisible() && window->windowHandle() &&
-                                   window->windowHandle()->isExposed();
-                if (shown && !m_shown.contains(window))
-                    say(describe(*window));
-                if (shown)
-                    m_shown.insert(window);
-                else
-                    m_shown.remove(window);
-            }
-        });
+        connect(&m_timer, &QTimer::timeout, this, &ShownWindows::report);
         m_timer.start(10);
+        s_instance = this;
+    }
+    ~ShownWindows() override { s_instance = nullptr; }
+    ShownWindows(const ShownWindows &) = delete;
+    ShownWindows &operator=(const ShownWindows &) = delete;
+
+    void report()
+    {
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            const bool shown = window->isVisible() && window->windowHandle() &&
+                               window->windowHandle()->isExposed();
+            if (shown && !m_shown.contains(window))
+                say(describe(*window));
+            if (shown)
+                m_shown.insert(window);
+            else
+                m_shown.remove(window);
+        }
     }
 
+    static ShownWindows *instance() { return s_instance; }
+
 private:
+    static inline ShownWindows *s_instance = nullptr;
     QTimer m_timer;
     QSet<QWidget *> m_shown;
 };
+
+// A line of what the game does, after the windows shown so far.
+void tell(const QString &line)
+{
+    if (ShownWindows *shown = ShownWindows::instance())
+        shown->report();
+    say(line);
+}
 
 // Runs inside the event loop; the battle, with its waits, runs inside the second click.
 void startBattle(GameWindows &windows, bool dealing, bool toTheEnd)
@@ -121,14 +139,14 @@ void startBattle(GameWindows &windows, bool dealing, bool toTheEnd)
                 return;
             dealt = true;
             battle.animeTimer().setRate(0.02);
-            say(u"dealing"_s);
+            tell(u"dealing"_s);
         });
     click(battle.findChild<QWidget *>(u"imgChar1"_s));
     click(battle.findChild<QWidget *>(u"imgChar2"_s));
     QObject::disconnect(watch);
     if (!dealing && battle.isVisible() && !battle.engine().Busy() &&
         battle.engine().State().Phase == kPhaseWaiting)
-        say(u"waiting"_s);
+        tell(u"waiting"_s);
     if (!toTheEnd)
         return;
     // The leftmost card, turn after turn.
@@ -149,7 +167,7 @@ void startBattle(GameWindows &windows, bool dealing, bool toTheEnd)
     }
     QObject::disconnect(end);
     if (ended)
-        say(u"ended"_s);
+        tell(u"ended"_s);
 }
 
 // Steers the game by lines on the standard input.
@@ -181,6 +199,7 @@ int main(int argc, char **argv)
     QString battle;
     bool realBoxes = false;
     bool onInput = false;
+    bool reportWindows = false;
     std::optional<QPoint> adventureAt;
     while (arguments.size() >= 2 && arguments.first().startsWith(u"--"_s)) {
         const QString option = arguments.takeFirst();
@@ -193,12 +212,14 @@ int main(int argc, char **argv)
             realBoxes = value == u"real"_s;
         else if (option == u"--start"_s)
             onInput = value == u"input"_s;
+        else if (option == u"--windows"_s)
+            reportWindows = value == u"report"_s;
         else if (option == u"--adventure-at"_s)
             adventureAt = QPoint(value.section(u',', 0, 0).toInt(), value.section(u',', 1).toInt());
     }
     if (!realBoxes) {
         setMsgBoxHook([yesOrNo](const MsgBoxRequest &request) {
-            say(u"box "_s + QString(request.text).replace(u"\r\n"_s, u"|"_s));
+            tell(u"box "_s + QString(request.text).replace(u"\r\n"_s, u"|"_s));
             return (request.style & 0xF) == MB_YESNO ? yesOrNo : IDOK;
         });
     }
@@ -207,7 +228,8 @@ int main(int argc, char **argv)
     const std::unique_ptr<GameWindows> windows = basMain::Main(QStringList{program} + arguments);
     if (!windows)
         return 0;
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+    const QScreen *screen = reportWindows ? QGuiApplication::primaryScreen() : nullptr;
+    if (screen) {
         const QRect area = screen->availableGeometry();
         const qreal ratio = screen->devicePixelRatio();
         say(u"screen %1 %2 %3 %4"_s.arg(qRound(area.x() * ratio))
@@ -215,7 +237,8 @@ int main(int argc, char **argv)
                 .arg(qRound(area.width() * ratio))
                 .arg(qRound(area.height() * ratio)));
     }
-    const ShownWindows shown;
+    const std::unique_ptr<ShownWindows> shown =
+        reportWindows ? std::make_unique<ShownWindows>() : nullptr;
     const auto play = [&] {
         if (!battle.isEmpty())
             startBattle(*windows, battle == u"dealing"_s, battle == u"ended"_s);
@@ -240,12 +263,15 @@ int main(int argc, char **argv)
     });
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
-        if (!windows->adventure().isVisible())
+        const QWindow *handle = windows->adventure().windowHandle();
+        // When windows are reported, the adventure screen is reported in its place first.
+        if (!windows->adventure().isVisible() ||
+            (reportWindows && !(handle && handle->isExposed())))
             return;
         watch.stop();
         if (adventureAt)
             windows->adventure().move(*adventureAt);
-        say(u"adventure"_s);
+        tell(u"adventure"_s);
         if (!onInput)
             play();
     });

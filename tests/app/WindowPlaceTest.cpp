@@ -128,7 +128,7 @@ TEST(WindowPlace, TheBattleWindowOpensCentredOnTheAdventureScreensScreenAndFits)
         TestFolder dir;
         const QString probe = portableGame(dir, u"game_probe"_s);
         ASSERT_FALSE(probe.isEmpty());
-        QStringList arguments = {u"--battle"_s, u"waiting"_s};
+        QStringList arguments = {u"--battle"_s, u"waiting"_s, u"--windows"_s, u"report"_s};
         if (!c.adventureAt.isEmpty())
             arguments += {u"--adventure-at"_s, c.adventureAt};
         GameProcess process(probe, arguments, desktop(dir, c.screens, c.factor));
