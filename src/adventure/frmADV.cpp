@@ -5,6 +5,7 @@
 #include "platform/Fonts.h"
 #include "platform/MsgBox.h"
 #include "platform/Pictures.h"
+#include "platform/WindowPlace.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -21,6 +22,8 @@ namespace {
 
 constexpr int kClientWidth = 640;
 constexpr int kClientHeight = 480;
+// Between the debug line's end and the picture.
+constexpr int kDebugLineGap = 8;
 
 // Element kinds of the debug line.
 constexpr std::int32_t kBackground = 1;
@@ -122,11 +125,21 @@ frmADV::frmADV(QWidget *parent) : QMainWindow(parent)
 
     m_lblDbgMes = new QLabel(u"ﾃﾞﾊﾞｯｸﾞﾒｯｾｰｼﾞ"_s, client);
     m_lblDbgMes->setObjectName(u"lblDbgMes"_s);
-    m_lblDbgMes->setGeometry(0, 464, 640, 17);
+    // The line ends short of the picture, so that its background leaves the picture's frame be.
+    m_lblDbgMes->setGeometry(0, 464, m_imgADV->x() - kDebugLineGap, 17);
     m_lblDbgMes->setAutoFillBackground(true);
     m_lblDbgMes->setVisible(gDebug);
 
+    m_lblRecNotice = new QLabel(client);
+    m_lblRecNotice->setObjectName(u"lblRecNotice"_s);
+    m_lblRecNotice->setGeometry(40, 432, 409, 24);
+    m_lblRecNotice->setFont(Fonts::PGothic(10.5, true));
+    m_lblRecNotice->setStyleSheet(u"color: #FF9E7A;"_s);
+    m_lblRecNotice->setText(u"※ 戦績データを保存できません"_s);
+    m_lblRecNotice->hide();
+
     buildMenus();
+    WindowPlace::FixSize(*this);
 }
 
 QString frmADV::Version()
@@ -188,6 +201,12 @@ void frmADV::Print_DbgMes(std::int32_t mode)
     m_lblDbgMes->setText(u"ContType:"_s + QString::number(m_ContType) + u"  lID:"_s +
                          QString::number(m_lID) + u"  Pointer:"_s + QString::number(m_Pointer) +
                          u"  X:"_s + shortest(m_X) + u"  Y:"_s + shortest(m_Y));
+}
+
+void frmADV::ShowRecordUnsaved(const QString &why)
+{
+    m_lblRecNotice->setToolTip(why);
+    m_lblRecNotice->setVisible(!why.isEmpty());
 }
 
 void frmADV::showEvent(QShowEvent *event)

@@ -25,6 +25,10 @@ public:
     // Mode 1 writes the pointer status into the debug line; other modes do nothing.
     void Print_DbgMes(std::int32_t mode);
 
+    // Shows that the battle record is not reaching its file (`why`: the file and the reason, as
+    // the notice's tooltip), or with an empty `why` that it is saved again.
+    void ShowRecordUnsaved(const QString &why);
+
 signals:
     // A battle is asked for with the sides fixed as given (-1: chosen on the selection panel).
     void battleRequested(std::int16_t you, std::int16_t enemy);
@@ -47,6 +51,7 @@ private:
     QLabel *m_lblADV = nullptr;
     QLabel *m_imgADV = nullptr;
     QLabel *m_lblDbgMes = nullptr;
+    QLabel *m_lblRecNotice = nullptr;
     bool m_firstFocusDone = false;
 
     // What the debug line shows: the kind of element under the pointer and where.

@@ -4,15 +4,34 @@
 #include "app/frmAbout.h"
 #include "app/frmRules.h"
 #include "app/frmTitle.h"
+#include "battle/BattleEngine.h"
 #include "battle_view/frmVs.h"
+#include "data/basGlobal.h"
+#include "platform/MsgBox.h"
+#include "platform/WindowPlace.h"
 #include "sound/SoundSystem.h"
 
+#include <QDir>
 #include <QShortcut>
 #include <QTimer>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
 constexpr int kWarmUpDelayMs = 250;
+
+// The record's file and why it could not be written.
+QString unsavedReason(const BattleEngine::RecordSave &save)
+{
+    return QDir::toNativeSeparators(save.path) + u"\r\n"_s + basGlobal::ResultMessage(save.result);
+}
+
+QString unsavedWarning(const BattleEngine::RecordSave &save)
+{
+    return u"戦績データを保存できません\r\n"_s + unsavedReason(save) +
+           u"\r\n\r\n対戦は続けられますが、保存できるようになるまで戦績はファイルに残りません。"_s;
+}
 
 } // namespace
 
@@ -31,6 +50,9 @@ GameWindows::GameWindows()
     connect(m_adventure.get(), &frmADV::battleRequested, this,
             [this](std::int16_t you, std::int16_t enemy) {
                 battle().SetChar(you, enemy);
+                // Wholly on the screen the player is looking at, wherever a window manager
+                // would put a new window.
+                WindowPlace::CentreOnScreenOf(battle(), *m_adventure);
                 battle().show();
             });
 }
@@ -44,7 +66,19 @@ frmVs &GameWindows::battle()
     m_battle = std::make_unique<frmVs>();
     connect(m_battle.get(), &frmVs::returnToAdventure, this, [this] {
         m_adventure->Print_TotalBtlRec();
+        const BattleEngine::RecordSave &save = m_battle->engine().LastRecordSave();
+        const bool saved = save.result == rcSuccess;
+        m_adventure->ShowRecordUnsaved(saved ? QString() : unsavedReason(save));
+        // Back where the player left it.
+        WindowPlace::KeepPlace(*m_adventure);
         m_adventure->show();
+        if (!saved && !m_toldUnsaved) {
+            m_toldUnsaved = true;
+            // Once the battle's own calls have returned: the box waits in an event loop of its
+            // own.
+            QTimer::singleShot(0, this,
+                               [text = unsavedWarning(save)] { MsgBox(text, MB_ICONWARNING); });
+        }
     });
     connect(m_battle.get(), &frmVs::versionRequested, this,
             [this] { showVersionBox(m_battle.get()); });

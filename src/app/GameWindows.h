@@ -32,4 +32,6 @@ private:
     std::unique_ptr<frmTitle> m_title;
     std::unique_ptr<frmADV> m_adventure;
     std::unique_ptr<frmVs> m_battle;
+    // The player has been told that the record does not reach its file; once a run is enough.
+    bool m_toldUnsaved = false;
 };

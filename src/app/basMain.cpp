@@ -23,7 +23,6 @@ namespace basMain {
 
 void SetUpApplication()
 {
-    QApplication::setApplicationDisplayName(u"Virelith(仮題)体験版"_s);
     // Desktops match the windows to the installed desktop entry and its icon by this name.
     QGuiApplication::setDesktopFileName(u"virelith"_s);
     // Every size the icon theme has ("16x16/apps/virelith.png"), each read only when shown.

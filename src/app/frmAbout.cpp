@@ -3,6 +3,7 @@
 #include "adventure/frmADV.h"
 #include "battle/BattleEngine.h"
 #include "game/SharedObjects.h"
+#include "platform/AppTitle.h"
 #include "platform/Fonts.h"
 
 #include <QApplication>
@@ -22,7 +23,7 @@ constexpr int kMinor = 13;
 frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
 {
     setObjectName(u"frmAbout"_s);
-    const QString title = QApplication::applicationDisplayName();
+    const QString title = AppTitle();
     setWindowTitle(title + u" のﾊﾞｰｼﾞｮﾝ情報"_s);
     setFont(Fonts::PGothic(9));
     setFixedSize(412, 192);

@@ -1,8 +1,8 @@
 #include "app/frmRules.h"
 
+#include "platform/AppTitle.h"
 #include "platform/Fonts.h"
 
-#include <QApplication>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -54,7 +54,7 @@ const QList<Section> &sections()
 frmRules::frmRules(QWidget *parent) : QDialog(parent)
 {
     setObjectName(u"frmRules"_s);
-    setWindowTitle(QApplication::applicationDisplayName() + u" のﾙｰﾙ"_s);
+    setWindowTitle(AppTitle() + u" のﾙｰﾙ"_s);
     setFont(Fonts::PGothic(10.5));
     resize(520, 520);
 

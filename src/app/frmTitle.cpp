@@ -2,10 +2,12 @@
 
 #include "game/LoadSteps.h"
 #include "game/SharedObjects.h"
+#include "platform/AppTitle.h"
 #include "platform/Fonts.h"
 #include "platform/GameFolders.h"
 #include "platform/MsgBox.h"
 #include "platform/Twips.h"
+#include "platform/WindowPlace.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -36,12 +38,13 @@ QLabel *label(QWidget *parent, const QString &name, QRect twips, const QFont &fo
 frmTitle::frmTitle(QWidget *parent) : QWidget(parent)
 {
     setObjectName(u"frmTitle"_s);
-    setWindowTitle(QCoreApplication::applicationName());
+    setWindowTitle(AppTitle());
     setFont(Fonts::PGothic(12));
     setFixedSize(TwipsToPixels(5535), TwipsToPixels(2190));
     label(this, u"lblWaitMes"_s, {120, 120, 5340, 480}, Fonts::PGothic(24, true))
         ->setText(u"準備中"_s);
     m_lblMessage = label(this, u"lblMessage"_s, {120, 840, 5295, 1215}, Fonts::PGothic(15.75));
+    WindowPlace::FixSize(*this);
 }
 
 void frmTitle::showEvent(QShowEvent *event)

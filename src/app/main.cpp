@@ -2,6 +2,7 @@
 #include "app/GameWindows.h"
 #include "app/InfoSwitches.h"
 #include "app/TestPlay.h"
+#include "app/WindowScale.h"
 #include "app/basMain.h"
 #include "platform/ShownReport.h"
 
@@ -14,7 +15,7 @@ int main(int argc, char **argv)
     // Answered before any window system is needed, so they work on a console too.
     if (const std::optional<int> status = InfoSwitches::answer(argc, argv))
         return *status;
-    QApplication app(argc, argv);
+    const std::unique_ptr<QApplication> app = WindowScale::MakeApplication(argc, argv);
     basMain::EndOnQuitSignals();
     const std::unique_ptr<GameWindows> windows = basMain::Main(QCoreApplication::arguments());
     if (!windows)

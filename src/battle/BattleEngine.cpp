@@ -114,7 +114,7 @@ void BattleEngine::StartBattle()
         } catch (const std::out_of_range &) {
             // A record without this character's row cannot count it; the battle goes on.
         }
-        m_record->Save(m_record->GetPath());
+        SaveRecord();
     }
 
     m_music.Stoped();
@@ -124,10 +124,28 @@ void BattleEngine::StartBattle()
 
     LoadTalk(m_state.VsChr[0]);
     LoadTalk(m_state.VsChr[1]);
+    if (!Talk())
+        return;
+
+    m_state.DealCount = 0;
+    DealCards();
+    if (!m_state.bActive)
+        return;
+    PlayMusic(m_state.VsChar[1].MusicFile, true);
+}
+
+bool BattleEngine::Talk()
+{
+    // Talk that is not shown is not waited for either: the board would stand empty.
+    if (!m_screen.TalkShown())
+        return true;
     const QString script =
         gStrList().Item(u"Vs"_s + twoDigits(m_state.VsChr[0]) + twoDigits(m_state.VsChr[1]));
     // Every line stays up as long as the whole script is long.
     const double hold = 0.2 + 0.6 + 0.07 * static_cast<double>(script.size());
+    m_talking = true;
+    m_talkSkipped = false;
+    bool live = true;
     for (const QString &piece : hStringList::SplitText(script, u"-")) {
         // Only "0" (the player) and "1" (the computer) name a speaker.
         if (piece.isEmpty() || (piece[0] != u'0' && piece[0] != u'1'))
@@ -142,15 +160,26 @@ void BattleEngine::StartBattle()
         Move(balloon, 0, 0.2, away, shown);
         Move(balloon, hold, hold + 0.2, shown, away);
         Move(balloon, hold + 0.3, hold + 0.3, away, away);
-        if (!RunAnime())
-            return;
+        live = RunAnime();
+        if (!live || m_talkSkipped)
+            break;
     }
+    m_talking = false;
+    return live;
+}
 
-    m_state.DealCount = 0;
-    DealCards();
-    if (!m_state.bActive)
+void BattleEngine::SkipTalk()
+{
+    if (!m_talking)
         return;
-    PlayMusic(m_state.VsChar[1].MusicFile, true);
+    // The running line jumps to its end, where the balloon is out of sight.
+    m_talkSkipped = true;
+    m_anime.SkipAnime();
+}
+
+void BattleEngine::SaveRecord()
+{
+    m_lastSave = {m_record->Save(m_record->GetPath()), m_record->GetPath()};
 }
 
 void BattleEngine::LoadTalk(std::int16_t number)
@@ -436,7 +465,7 @@ void BattleEngine::EndBattle(bool won)
         } catch (const std::out_of_range &) {
             // A record without this pairing cannot count it; the battle still ends.
         }
-        m_record->Save(m_record->GetPath());
+        SaveRecord();
     }
 
     m_music.Stoped();

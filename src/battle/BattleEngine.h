@@ -2,6 +2,7 @@
 
 #include "battle/AnimeEngine.h"
 #include "battle/BattleState.h"
+#include "data/ResultCode.h"
 
 #include <QString>
 
@@ -52,6 +53,21 @@ public:
     // opponent's music. Throws std::out_of_range unless both fighters are chosen.
     void StartBattle();
 
+    // The characters are talking before the battle.
+    bool Talking() const { return m_talking; }
+    // Cuts the talk short: the balloon leaves at once and the deal follows. Nothing while no
+    // one talks.
+    void SkipTalk();
+
+    // The outcome of the latest save of the battle record: the battle goes on whatever it is,
+    // and whoever shows the record tells the player.
+    struct RecordSave
+    {
+        ResultCode result = rcSuccess;
+        QString path;
+    };
+    const RecordSave &LastRecordSave() const { return m_lastSave; }
+
     // A click on hand slot 0..11: raises one of the player's cards, or plays the raised one.
     void SelectCard(std::int16_t slot);
     // Puts the raised card back into the hand unplayed; refused, as clicks are, while anything
@@ -67,6 +83,9 @@ public:
 
 private:
     void LoadTalk(std::int16_t number);
+    // Says every line of the pair's talk; false when the screen closed meanwhile.
+    bool Talk();
+    void SaveRecord();
     void DealCards();
     bool BattleTurn();
     void PlayCard(std::int16_t side, std::int16_t pos);
@@ -92,5 +111,8 @@ private:
     clsBattleRecord *m_record;
     AnimeEngine m_anime;
     BattleState m_state;
+    RecordSave m_lastSave;
     int m_depth = 0;
+    bool m_talking = false;
+    bool m_talkSkipped = false;
 };

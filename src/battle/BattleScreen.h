@@ -49,6 +49,8 @@ public:
     virtual void ShowChar(std::int16_t side, const CharRecord &fighter) = 0;
     // Prepares the balloon for the talk text stored under `key` and leaves it hidden.
     virtual void ShowTalk(std::int16_t side, const QString &key, const Picture &face) = 0;
+    // The characters' talk is shown ("ｾﾘﾌ表示"); without it the battle skips the talk.
+    virtual bool TalkShown() const { return true; }
     // Hides the battle screen, refreshes the adventure screen's record totals and shows it.
     virtual void ReturnToAdventure() = 0;
 

@@ -66,6 +66,8 @@ CardRecord generatedCard(std::int16_t atTypPer, Random &random)
     card.Number = static_cast<std::int16_t>(drawIndex(random, 10));
     card.P = gNomalCard[static_cast<std::size_t>(card.Number)].P;
     card.PowerText = powerText(card.AtType, card.Number, card.Name);
+    // Named cards without an effect say so; an empty line under the heading reads as a fault.
+    card.EffectText = QStringLiteral("なし");
     return card;
 }
 

@@ -50,6 +50,8 @@ void CharSelect::picCharSelect_GotFocus()
     const int n = std::clamp(gCharCount, 0, VsBoard::kMaxFaces);
     const QWidget *lastRow = m_board.imgChar[n <= kTwoRows ? 12 : 13];
     m_board.lblChrComment->move(m_board.lblChrComment->x(), lastRow->y() + kCommentGap);
+    // No face is pointed at yet: the last battle's character has nothing to say here.
+    m_board.lblChrComment->clear();
     for (int i = 1; i <= n; ++i) {
         PictureBox *face = m_board.imgChar.at(static_cast<std::size_t>(i));
         face->setPicture(gChars.at(static_cast<std::size_t>(i)).Picture);

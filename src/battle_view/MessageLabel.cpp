@@ -42,6 +42,13 @@ void MessageLabel::changeEvent(QEvent *event)
         fit();
 }
 
+void MessageLabel::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Elements made later, such as the keyboard's frame, would otherwise lie over it.
+    raise();
+}
+
 void MessageLabel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);

@@ -5,7 +5,8 @@
 
 // A label that takes the size of its text as soon as the text is set: the floating numbers and
 // the final message of a battle. The text is drawn with a dark outline so that it reads over
-// the cards and the board alike.
+// the cards and the board alike, and it crosses above every other element, the half-transparent
+// panels included.
 class MessageLabel : public QWidget
 {
     Q_OBJECT
@@ -24,6 +25,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void fit();

@@ -43,7 +43,8 @@ struct SidePanel
 // Every element of the battle window, made at its design place in `client` (794 × 556), each
 // named as the game names it ("picCard3", "lblVs11", "fraCardInfo"). Elements made later lie
 // over those made earlier: the board's marks and lines lowest, then the played cards, the hand
-// cards, the floating message, the panels on the right, the selection panel and the balloon.
+// cards, the panels on the right, the selection panel and the balloon. The floating message,
+// once shown, lies over all of them.
 struct VsBoard
 {
     explicit VsBoard(QWidget *client);

@@ -93,3 +93,11 @@ void VsInput::lowerCard()
     m_engine.LowerCard();
     tell("LowerCard", -1);
 }
+
+void VsInput::skipTalk()
+{
+    if (m_closing || !m_engine.Talking())
+        return;
+    m_engine.SkipTalk();
+    tell("SkipTalk", -1);
+}

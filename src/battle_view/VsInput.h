@@ -35,6 +35,9 @@ public:
     void pointBackground();
     // Putting the raised card back.
     void lowerCard();
+    // Cutting the characters' talk short: a click on the board or the balloon, or Enter or
+    // Space. The one thing that reaches the battle while it waits.
+    void skipTalk();
 
 signals:
     // A call has reached the battle and returned, as the battle names it: "SelectCard(3)",

@@ -202,6 +202,12 @@ bool VsKeys::keyPressed(const QKeyEvent &key)
     if (key.modifiers().testAnyFlags(Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier) ||
         !isNavigationKey(key.key()))
         return false;
+    // While the characters talk, the click keys cut the talk short and the others do nothing.
+    if (m_engine.Talking()) {
+        if (isClick(key.key()) && !key.isAutoRepeat())
+            m_input.skipTalk();
+        return true;
+    }
     // Refused while anything moves, as clicks are.
     if (!m_input.idle() || m_engine.Anime().bAnimating())
         return false;

@@ -7,6 +7,7 @@
 #include "battle_view/Shapes.h"
 #include "battle_view/VsBoard.h"
 
+#include <QAction>
 #include <QLabel>
 
 #include <cmath>
@@ -27,7 +28,7 @@ std::vector<LabelElement> labels(const auto &widgets)
 
 VsScreen::VsScreen(VsBoard &board, const QAction &talkOption,
                    std::function<void()> returnToAdventure)
-    : m_board(board), m_sideLabels(labels(board.lblChar)),
+    : m_board(board), m_talkOption(talkOption), m_sideLabels(labels(board.lblChar)),
       m_message(board.lblMessage), m_balloons{WidgetElement(board.picFukidashi)},
       m_lines(elements(board.linVs)), m_marks(labels(board.lblVs)), m_select(board.picCharSelect),
       m_talk(board.picFukidashi, board.imgFukidashi, m_balloons.front(), talkOption,
@@ -101,6 +102,11 @@ void VsScreen::ShowTalk(std::int16_t side, const QString &key, const Picture &fa
     m_talk.ShowTalk(side, key, face);
     if (onTalk)
         onTalk(side, key);
+}
+
+bool VsScreen::TalkShown() const
+{
+    return m_talkOption.isChecked();
 }
 
 void VsScreen::ClashDecided(std::int16_t winner, std::int16_t amount, std::int32_t kind)

@@ -41,6 +41,7 @@ public:
     void ClearScreen() override;
     void ShowChar(std::int16_t side, const CharRecord &fighter) override;
     void ShowTalk(std::int16_t side, const QString &key, const Picture &face) override;
+    bool TalkShown() const override;
     void ReturnToAdventure() override;
     void ClashDecided(std::int16_t winner, std::int16_t amount, std::int32_t kind) override;
 
@@ -61,6 +62,7 @@ private:
     };
 
     VsBoard &m_board;
+    const QAction &m_talkOption;
     std::vector<Card> m_cards;
     std::vector<Card> m_played;
     std::vector<PictureElement> m_faces;

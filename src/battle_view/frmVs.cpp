@@ -16,6 +16,7 @@
 #include "platform/ExitProcedures.h"
 #include "platform/Fonts.h"
 #include "platform/MsgBox.h"
+#include "platform/WindowPlace.h"
 #include "sound/frmMIDI.h"
 
 #include <QApplication>
@@ -30,8 +31,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int kClientWidth = 794;
-constexpr int kClientHeight = 556;
+constexpr int kClientWidth = frmVs::ClientSize().width();
+constexpr int kClientHeight = frmVs::ClientSize().height();
 
 // The board's glow, drawn once: cards move over it every millisecond while they are dealt, and
 // each move repaints the board beneath them.
@@ -87,7 +88,10 @@ frmVs::frmVs(Random &random, QWidget *parent) : QMainWindow(parent)
     m_accessible =
         std::make_unique<VsAccessible>(*m_board, *m_screen, *m_engine, *m_input, *m_mnuOptTalk);
     connectElements();
+    // A click on the balloon's face stops at the face; one anywhere else on it reaches the board.
+    m_board->imgFukidashi->installEventFilter(this);
     m_engine->Load();
+    WindowPlace::FixSize(*this);
 }
 
 frmVs::~frmVs() = default;
@@ -182,6 +186,9 @@ void frmVs::picCharSelect_GotFocus()
 
 bool frmVs::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+        m_input->skipTalk();
     if (watched == centralWidget() && event->type() == QEvent::MouseMove) {
         // Moves that elements pass on reach the background too; only the bare background counts.
         const QPoint at = static_cast<QMouseEvent *>(event)->position().toPoint();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QSize>
 
 #include <cstdint>
 #include <memory>
@@ -36,6 +37,8 @@ public:
 
     // Known without a window, so the version box can list it.
     static QString Version();
+    // The board and its panels, the largest client area of the game's windows.
+    static constexpr QSize ClientSize() { return {794, 556}; }
 
     // Fixes the two sides (-1: chosen on the selection panel) before the window is shown.
     // Throws std::out_of_range for a number that is no character.

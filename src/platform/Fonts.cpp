@@ -26,4 +26,11 @@ QFont PGothic(double pointSize, bool bold)
     return font;
 }
 
+QFont Menus()
+{
+    QFont font = PGothic(9);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    return font;
+}
+
 } // namespace Fonts

@@ -15,4 +15,9 @@ void installSubstitutions();
 // The game's font at `pointSize` points.
 QFont PGothic(double pointSize, bool bold = false);
 
+// The menus' font: the windows' 9 points, fully hinted. Half-width kana carry their voiced
+// marks as glyphs of their own ("ﾊﾞｰｼﾞｮﾝ"), which at this size blur into faint specks beside
+// their kana unless each stroke is fitted to whole pixels.
+QFont Menus();
+
 } // namespace Fonts

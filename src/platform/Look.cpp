@@ -1,5 +1,7 @@
 #include "platform/Look.h"
 
+#include "platform/Fonts.h"
+
 #include <QApplication>
 #include <QPalette>
 
@@ -47,6 +49,10 @@ QMenu::item:selected { background: #5B3FA8; }
 QMenu::item:disabled { color: #8A84A8; }
 QToolTip { background: #F8F1DE; color: #1B163A; border: 1px solid #B0802A; }
 )"_s);
+    // Menu bars and their menus, whatever font their window sets. After the style sheet, which
+    // would set the fonts of classes aside.
+    QApplication::setFont(Fonts::Menus(), "QMenuBar");
+    QApplication::setFont(Fonts::Menus(), "QMenu");
 }
 
 } // namespace Look

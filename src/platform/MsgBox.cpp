@@ -1,5 +1,7 @@
 #include "platform/MsgBox.h"
 
+#include "platform/AppTitle.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -23,7 +25,7 @@ void setMsgBoxHook(MsgBoxHook newHook)
 
 int MsgBox(const QString &text, int style, const QString &title)
 {
-    const QString caption = title.isEmpty() ? QApplication::applicationDisplayName() : title;
+    const QString caption = title.isEmpty() ? AppTitle() : title;
     if (hook())
         return hook()(MsgBoxRequest{text, style, caption});
 

@@ -17,7 +17,7 @@ constexpr int IDYES = 6;
 constexpr int IDNO = 7;
 
 // Shows `text` modally with the buttons and icon of `style` and returns the answer. The title
-// defaults to the application's display name. Lines may end in CR LF.
+// defaults to the application's title. Lines may end in CR LF.
 int MsgBox(const QString &text, int style, const QString &title = {});
 
 // What a box was asked to show; tests answer boxes through a hook instead of a window.

@@ -1,6 +1,7 @@
 #include "adventure/frmADV.h"
 
 #include "game/SharedObjects.h"
+#include "platform/Look.h"
 #include "platform/MsgBox.h"
 #include "support/GameState.h"
 #include "support/SampleGame.h"
@@ -110,6 +111,11 @@ TEST_F(Adventure, DebugLineShowsWhatThePointerIsOver)
         showAndSettle(window);
         QLabel *line = label(window, u"lblDbgMes"_s);
         EXPECT_EQ(line->isVisible(), debug);
+        // Clear of the picture and its frame, and wide enough for a long status.
+        EXPECT_FALSE(line->geometry().intersects(label(window, u"imgADV0"_s)->geometry()));
+        EXPECT_LE(line->fontMetrics().horizontalAdvance(
+                      u"ContType:4  lID:0  Pointer:0  X:424.5  Y:80.25"_s),
+                  line->width());
         pointAt(label(window, u"lblADV0"_s), QPoint(7, 5));
         EXPECT_EQ(line->text(),
                   debug ? u"ContType:2  lID:0  Pointer:0  X:7  Y:5"_s : u"ﾃﾞﾊﾞｯｸﾞﾒｯｾｰｼﾞ"_s);
@@ -119,6 +125,23 @@ TEST_F(Adventure, DebugLineShowsWhatThePointerIsOver)
             pointAt(window.centralWidget(), QPoint(2, 9));
             EXPECT_EQ(line->text(), u"ContType:1  lID:0  Pointer:0  X:2  Y:9"_s);
         }
+    }
+}
+
+// The half-width kana of the menus ("ﾊﾞｰｼﾞｮﾝ情報") keep their voiced marks whole.
+TEST_F(Adventure, MenusAreInTheWindowsSizeFullyHinted)
+{
+    Look::install();
+    frmADV window;
+    window.show();
+    // Fonts are settled as the window is shown.
+    QCoreApplication::processEvents();
+    QMenu *file = window.menuBar()->actions().front()->menu();
+    for (const QWidget *menu :
+         {static_cast<QWidget *>(window.menuBar()), static_cast<QWidget *>(file)}) {
+        EXPECT_EQ(menu->font().pointSizeF(), 9) << menu->metaObject()->className();
+        EXPECT_EQ(menu->font().hintingPreference(), QFont::PreferFullHinting)
+            << menu->metaObject()->className();
     }
 }
 

@@ -74,6 +74,12 @@ QStringList GameProcess::lines()
     return m_lines;
 }
 
+void GameProcess::write(const QString &line)
+{
+    m_process.write((line + u'\n').toUtf8());
+    m_process.waitForBytesWritten();
+}
+
 bool GameProcess::waitForEnd(int ms)
 {
     const bool ended = !running() || m_process.waitForFinished(ms);
@@ -120,4 +126,27 @@ QString portableGame(const TestFolder &dir, const QString &program)
         return {};
     writeSampleGame(dir);
     return copy;
+}
+
+std::optional<ShownWindow> lastShown(const QStringList &lines, const QString &name)
+{
+    for (auto line = lines.crbegin(); line != lines.crend(); ++line) {
+        const QStringList f = line->split(u' ');
+        if (f.size() < 8 || f[0] != u"shown"_s || f[1] != name)
+            continue;
+        return ShownWindow{f[1], f[2].toULongLong(),
+                           QRect(f[3].toInt(), f[4].toInt(), f[5].toInt(), f[6].toInt()),
+                           f[7].toDouble(), line->section(u' ', 8)};
+    }
+    return std::nullopt;
+}
+
+std::optional<QRect> reportedScreen(const QStringList &lines)
+{
+    for (const QString &line : lines) {
+        const QStringList f = line.split(u' ');
+        if (f.size() == 5 && f[0] == u"screen"_s)
+            return QRect(f[1].toInt(), f[2].toInt(), f[3].toInt(), f[4].toInt());
+    }
+    return std::nullopt;
 }

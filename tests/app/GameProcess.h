@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QProcess>
+#include <QRect>
 #include <QStringList>
+
+#include <optional>
 
 class TestFolder;
 
@@ -26,6 +29,8 @@ public:
     bool waitForLine(const QString &line, int ms = 30000);
     // Every line printed so far.
     QStringList lines();
+    // Writes `line` and a line end to the program's standard input.
+    void write(const QString &line);
 
     // Waits for the program's end; false when it runs on after `ms`.
     bool waitForEnd(int ms = 30000);
@@ -60,3 +65,20 @@ void giveTo(const QString &path, int uid);
 // its own, so that its copies see only each other and its record stays in the folder. Returns
 // the copy, or nothing when it could not be made.
 QString portableGame(const TestFolder &dir, const QString &program);
+
+// A window as the game probe reports it shown: "shown NAME ID X Y WIDTH HEIGHT RATIO TITLE",
+// its frame in device pixels.
+struct ShownWindow
+{
+    QString name;
+    quint64 id = 0;
+    QRect frame;
+    double ratio = 0;
+    QString title;
+};
+
+// The latest report of window `name` among the probe's `lines`.
+std::optional<ShownWindow> lastShown(const QStringList &lines, const QString &name);
+
+// The primary screen's area free of panels as the probe reports it ("screen X Y WIDTH HEIGHT").
+std::optional<QRect> reportedScreen(const QStringList &lines);

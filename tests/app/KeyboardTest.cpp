@@ -1,3 +1,4 @@
+#include "LoadedGame.h"
 #include "adventure/frmADV.h"
 #include "app/GameWindows.h"
 #include "battle/BattleEngine.h"
@@ -5,9 +6,7 @@
 #include "battle_view/AnimeTimer.h"
 #include "battle_view/VsInput.h"
 #include "battle_view/frmVs.h"
-#include "game/LoadSteps.h"
 #include "game/SharedObjects.h"
-#include "support/SampleGame.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -28,31 +27,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int kMaxTurns = 200;
-
-// A game folder loaded as the title window loads it.
-class LoadedGame
-{
-public:
-    LoadedGame()
-    {
-        QApplication::setQuitOnLastWindowClosed(false);
-        writeSampleGame(dir);
-        gAppPath = dir.folder();
-        gStrList().RemoveAll();
-        for (const LoadStep &step : LoadSteps())
-            EXPECT_EQ(step.run(dir.path(step.fileName)), rcSuccess) << step.fileName.toStdString();
-    }
-    ~LoadedGame() { gStrList().RemoveAll(); }
-
-    clsBattleRecord saved() const
-    {
-        clsBattleRecord record;
-        EXPECT_EQ(record.Read(dir.path(u"BtlRec.CSV"_s)), rcSuccess);
-        return record;
-    }
-
-    TestFolder dir;
-};
 
 // A key pressed on `window`: it goes to the window's focus widget, or to the window itself
 // when none has the focus.

@@ -1,6 +1,5 @@
 #include "app/frmAbout.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <gtest/gtest.h>
@@ -11,7 +10,6 @@ namespace {
 
 TEST(frmAbout, ListsTheFiveVersionTextsInOrder)
 {
-    QApplication::setApplicationDisplayName(u"Virelith(仮題)体験版"_s);
     frmAbout box;
     EXPECT_EQ(box.windowTitle(), u"Virelith(仮題)体験版 のﾊﾞｰｼﾞｮﾝ情報"_s);
     EXPECT_EQ(box.findChild<QLabel *>(u"lblVersion"_s)->text(), u"Version 0.13"_s);

@@ -10,6 +10,7 @@
 #include "support/TestFiles.h"
 
 #include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -666,6 +667,124 @@ TEST_F(BattleEngineTest, MusicNamedOutsideTheProgramFolderGetsNoPath)
         EXPECT_TRUE(log.take().contains(u"Music.SetFile("_s + c.path + u')'))
             << c.name.toStdString();
     }
+}
+
+// What the player meets between StartBattle and the deal, on the battle's clock.
+struct TalkStage
+{
+    double toDeal = -1;  // seconds from StartBattle to the start of the deal
+    double dealTook = 0; // seconds the deal took
+    QStringList said;    // the lines shown
+};
+
+class TalkStageTest : public BattleEngineTest
+{
+protected:
+    // Starts a battle of characters 1 and 2 with the talk shown or not, and tries to cut the
+    // talk short at the third round of events of run `skipRun` (0: never).
+    TalkStage startWith(bool shown, int skipRun)
+    {
+        screen.talkShown = shown;
+        engine.ClearScreen();
+        engine.SetChar(1, 2);
+        deal({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1});
+        TalkStage stage;
+        const double start = platform.now;
+        double dealStart = 0;
+        const int before = runs;
+        int events = 0;
+        platform.onStart = [&] {
+            ++runs;
+            if (stage.toDeal < 0 && !engine.Anime().AniStep().empty() &&
+                engine.Anime().AniStep().front().Obj == &screen.picCard(0)) {
+                dealStart = platform.now;
+                stage.toDeal = platform.now - start;
+            }
+        };
+        platform.onEvents = [&] {
+            if (runs - before == skipRun && ++events == 3)
+                engine.SkipTalk();
+            return false;
+        };
+        log.take();
+        engine.StartBattle();
+        stage.dealTook = platform.now - dealStart;
+        platform.onStart = nullptr;
+        platform.onEvents = nullptr;
+        for (const QString &line : log.take()) {
+            if (line.startsWith(u"ShowTalk"_s))
+                stage.said += line;
+        }
+        EXPECT_EQ(engine.State().Phase, kPhaseWaiting);
+        EXPECT_FALSE(engine.Talking());
+        return stage;
+    }
+};
+
+TEST_F(TalkStageTest, TalkOffIsSkippedAndTalkOnCanBeCutShort)
+{
+    // Each line of "0A-x-1B" stays 1.6 s with its way in and out; the deal takes 0.55 s.
+    const TalkStage full = startWith(true, 0);
+    EXPECT_NEAR(full.toDeal, 3.2, 0.05);
+    EXPECT_EQ(full.said, (QStringList{u"ShowTalk(0,A,face=51)"_s, u"ShowTalk(1,B,face=52)"_s}));
+
+    const TalkStage off = startWith(false, 0);
+    EXPECT_NEAR(off.toDeal, 0, 1e-9) << "no balloon, no wait";
+    EXPECT_TRUE(off.said.isEmpty());
+
+    const TalkStage cut = startWith(true, 1);
+    EXPECT_LT(cut.toDeal, 0.06) << "the deal starts at once";
+    EXPECT_EQ(cut.said, QStringList{u"ShowTalk(0,A,face=51)"_s}) << "no further line";
+    EXPECT_FLOAT_EQ(screen.balloon().Top(), 556) << "the balloon has left";
+
+    // The deal is not the talk: cutting it short is refused.
+    const TalkStage dealCut = startWith(false, 1);
+    for (const TalkStage &stage : {full, off, cut, dealCut})
+        EXPECT_NEAR(stage.dealTook, 0.55, 0.03);
+}
+
+TEST_F(BattleEngineTest, TheTalkMusicPlaysOnWhenTheTalkIsSkippedOrCutShort)
+{
+    for (const bool shown : {false, true}) {
+        screen.talkShown = shown;
+        engine.ClearScreen();
+        engine.SetChar(1, 2);
+        deal({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1});
+        platform.onEvents = [&] {
+            engine.SkipTalk();
+            return false;
+        };
+        log.take();
+        engine.StartBattle();
+        const QStringList lines = log.take();
+        const qsizetype talkMusic =
+            lines.indexOf(u"Music.SetFile("_s + dir.folder() + u"talk.mid)"_s);
+        const qsizetype battleMusic = lines.indexOf(u"Music.SetRepeat(1)"_s);
+        ASSERT_GE(talkMusic, 0) << shown;
+        ASSERT_GT(battleMusic, talkMusic) << shown;
+        EXPECT_FALSE(lines.mid(talkMusic, battleMusic - talkMusic).contains(u"Music.Stoped()"_s))
+            << shown;
+    }
+}
+
+TEST_F(BattleEngineTest, EverySaveOfTheRecordIsToldAndTheBattleGoesOn)
+{
+    const QString path = gBtlRec().GetPath();
+    QFile::remove(path);
+    ASSERT_TRUE(QDir().mkdir(path)) << "a folder where the record should be";
+    engine.SetChar(1, 2);
+    deal({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1});
+    engine.StartBattle();
+    EXPECT_NE(engine.LastRecordSave().result, rcSuccess);
+    EXPECT_EQ(engine.LastRecordSave().path, path);
+    EXPECT_EQ(engine.State().Phase, kPhaseWaiting) << "the battle goes on";
+
+    ASSERT_TRUE(QDir().rmdir(path));
+    engine.ClearScreen();
+    deal({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1});
+    engine.StartBattle();
+    EXPECT_EQ(engine.LastRecordSave().result, rcSuccess);
+    EXPECT_EQ(engine.LastRecordSave().path, path);
 }
 
 TEST_F(BattleEngineTest, TalkKeyAndFileUseTwoDigitNumbers)

@@ -85,10 +85,14 @@ public:
     void ClearScreen() override;
     void ShowChar(std::int16_t side, const CharRecord &fighter) override;
     void ShowTalk(std::int16_t side, const QString &key, const Picture &face) override;
+    bool TalkShown() const override { return talkShown; }
     void ReturnToAdventure() override;
     void ClashDecided(std::int16_t winner, std::int16_t amount, std::int32_t kind) override;
 
     FakeElement &balloon() { return *m_picFukidashi[0]; }
+
+    // The talk option of the menu.
+    bool talkShown = true;
 
 private:
     using Elements = std::vector<std::unique_ptr<FakeElement>>;

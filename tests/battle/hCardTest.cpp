@@ -229,7 +229,7 @@ TEST_F(hCardTest, GeneratedCardDrawsColourTypePictureNumberInOrder)
         EXPECT_EQ(card.Number, c.expectNumber);
         EXPECT_EQ(card.P, gNomalCard[static_cast<std::size_t>(c.expectNumber)].P);
         EXPECT_EQ(card.PowerText, c.powerText);
-        EXPECT_TRUE(card.EffectText.isEmpty());
+        EXPECT_EQ(card.EffectText, u"なし"_s) << "as a named card without an effect says";
         EXPECT_TRUE(card.Comment.isEmpty());
         EXPECT_EQ(card.Extra, 0);
     }

@@ -3,11 +3,14 @@
 #include "battle_view/BalloonBox.h"
 #include "battle_view/MessageLabel.h"
 #include "battle_view/PictureBox.h"
+#include "game/GameTables.h"
 #include "game/SharedObjects.h"
 #include "platform/MsgBox.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QLabel>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -80,6 +83,59 @@ TEST_F(VsTest, AWholeBattleByClicksFromTheSelectionBackToTheAdventure)
     EXPECT_EQ(gStrList().Item(u"Third"), u"三人目"_s);
 }
 
+// What was left of the last battle: the comment of the last character shown, and the floating
+// message's place among the elements.
+TEST_F(VsTest, TheMessageCrossesAboveThePanelsAndTheNextSelectionStartsWithoutAComment)
+{
+    QWidget *client = find(u"frmVsClient"_s);
+    auto *lblMessage = find<MessageLabel>(u"lblMessage"_s);
+    struct Crossing
+    {
+        QString panel;
+        QString over;
+    };
+    QList<Crossing> seen;
+    // Wherever the message stands over a panel, it is what shows there.
+    QTimer watch;
+    watch.setInterval(1);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (!lblMessage->isVisible())
+            return;
+        for (const QString &name : {u"fraChar0"_s, u"fraChar1"_s, u"fraCardInfo"_s}) {
+            const QRect overlap = lblMessage->geometry() & find(name)->geometry();
+            if (overlap.isEmpty())
+                continue;
+            const QWidget *top = client->childAt(overlap.center());
+            seen += {lblMessage->text() + u" over "_s + name, top ? top->objectName() : QString()};
+        }
+    });
+    watch.start();
+    QSignalSpy returned(&window(), &frmVs::returnToAdventure);
+    choose(1, 2);
+    while (returned.isEmpty() && playFirstCard()) {
+    }
+    watch.stop();
+    ASSERT_EQ(returned.count(), 1);
+    QSet<QString> numbersOverPanels;
+    bool finalOverTheInfoPanel = false;
+    for (const Crossing &c : seen) {
+        EXPECT_EQ(c.over, u"lblMessage"_s) << c.panel.toStdString();
+        if (c.panel.startsWith(u"Ｙｏｕ"_s))
+            finalOverTheInfoPanel = finalOverTheInfoPanel || c.panel.endsWith(u"fraCardInfo"_s);
+        else
+            numbersOverPanels.insert(c.panel.section(u' ', -1));
+    }
+    EXPECT_TRUE(finalOverTheInfoPanel) << "the final message starts over the information panel";
+    EXPECT_FALSE(numbersOverPanels.isEmpty()) << "numbers fly to the hit points";
+
+    auto *comment = find<QLabel>(u"lblChrComment"_s);
+    showWith(-1, -1);
+    EXPECT_EQ(state().Phase, kPhaseSelecting);
+    EXPECT_TRUE(comment->text().isEmpty()) << "no face is pointed at yet";
+    pointAt(find(u"imgChar"_s, 3));
+    EXPECT_EQ(comment->text(), gChars[3].Comment);
+}
+
 TEST_F(VsTest, ClicksAreRefusedWhileCardsMove)
 {
     startBattle();
@@ -106,6 +162,63 @@ TEST_F(VsTest, ClicksAreRefusedWhileCardsMove)
     EXPECT_EQ(state().SelPos, -1);
     EXPECT_EQ(find(u"picCard"_s, 3)->y(), 392) << "nothing was raised or played meanwhile";
     EXPECT_FALSE(find(u"picCard"_s, 3)->isHidden());
+}
+
+// Where a click cuts the talk short, if anywhere: the time from the start of the battle to
+// its deal tells.
+TEST_F(VsTest, TalkOffIsSkippedAndAClickOnTheBoardOrTheBalloonCutsItShort)
+{
+    const struct
+    {
+        const char *name;
+        bool talkShown;
+        std::function<void(VsTest &)> onBalloon;
+        bool fast;
+    } cases[] = {
+        {"talk shown", true, nullptr, false},
+        {"talk off", false, nullptr, true},
+        {"a click on the board", true,
+         [](VsTest &t) {
+             QTest::mouseClick(t.find(u"frmVsClient"_s), Qt::LeftButton, {}, QPoint(300, 300));
+         },
+         true},
+        {"a click on the balloon", true,
+         [](VsTest &t) { QTest::mouseClick(t.find(u"picFukidashi0"_s), Qt::LeftButton); }, true},
+        {"a click on the balloon's face", true,
+         [](VsTest &t) { QTest::mouseClick(t.find(u"imgFukidashi0"_s), Qt::LeftButton); }, true},
+        {"the right button", true,
+         [](VsTest &t) { QTest::mouseClick(t.find(u"frmVsClient"_s), Qt::RightButton); }, false},
+    };
+    auto *talk = window().findChild<QAction *>(u"mnuOptTalk"_s);
+    QWidget *balloon = find(u"picFukidashi0"_s);
+    // Slower than the other tests, so that a busy machine cannot pass for a wait.
+    window().animeTimer().setRate(kTalkRate);
+    for (const auto &c : cases) {
+        talk->setChecked(c.talkShown);
+        balloon->hide();
+        bool balloonSeen = false;
+        const double seconds = timeToDeal(
+            [this] {
+                window().hide();
+                find(u"picCharSelect"_s)->show();
+                window().engine().ClearScreen();
+                showWith(1, 2);
+            },
+            [&] {
+                balloonSeen = true;
+                if (c.onBalloon)
+                    c.onBalloon(*this);
+            });
+        EXPECT_GT(seconds, 0) << c.name;
+        if (c.fast)
+            EXPECT_LT(seconds, kAtOnce) << c.name << ": the deal starts at once";
+        else
+            EXPECT_GT(seconds, kTwoLines) << c.name << ": every line stays its time";
+        EXPECT_EQ(balloonSeen, c.talkShown) << c.name;
+        EXPECT_TRUE(balloon->isHidden() || balloon->y() >= 556 ||
+                    balloon->y() + balloon->height() <= 0)
+            << c.name << ": no balloon over the board";
+    }
 }
 
 // A moment of a battle at which the window is closed.

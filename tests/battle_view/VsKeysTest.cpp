@@ -1,4 +1,5 @@
 #include "VsTesting.h"
+#include "battle_view/AnimeTimer.h"
 #include "battle_view/FocusFrame.h"
 #include "battle_view/FramePanel.h"
 #include "battle_view/Shapes.h"
@@ -236,24 +237,51 @@ TEST_F(KeysTest, KeysDoNothingWhileAnythingMoves)
     EXPECT_EQ(cards, 5);
 }
 
-TEST_F(KeysTest, KeysDoNothingWhileTheCharactersTalk)
+// While the characters talk, Enter and Space cut the talk short and the deal starts at once;
+// the other keys do nothing.
+TEST_F(KeysTest, ClickKeysCutTheTalkShortAndTheOthersDoNothing)
 {
-    showWith(-1, -1);
-    press({Qt::Key_Home, Qt::Key_Return, Qt::Key_Right});
-    bool tried = false;
-    std::int16_t pointed = 0;
-    when([&] { return find(u"picFukidashi0"_s)->isVisible(); },
-         [&] {
-             pointed = state().InfoPos;
-             for (Qt::Key key : {Qt::Key_Home, Qt::Key_Left, Qt::Key_Return, Qt::Key_1})
-                 QTest::keyClick(&window(), key);
-             tried = pointed == state().InfoPos && state().SelPos == -1;
-         });
-    press(Qt::Key_Return);
-    EXPECT_TRUE(tried);
-    EXPECT_EQ(state().VsChr, (std::array<std::int16_t, 2>{1, 3}));
-    EXPECT_EQ(state().Phase, kPhaseWaiting);
-    EXPECT_EQ(state().SelPos, -1);
+    const struct
+    {
+        std::vector<Qt::Key> keys;
+        bool cut;
+    } cases[] = {
+        {{Qt::Key_Home, Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_1, Qt::Key_Escape}, false},
+        {{Qt::Key_Return}, true},
+        {{Qt::Key_Space}, true},
+        {{Qt::Key_Enter}, true},
+    };
+    window().animeTimer().setRate(kTalkRate);
+    for (const auto &c : cases) {
+        window().hide();
+        showWith(-1, -1);
+        press({Qt::Key_Home, Qt::Key_Return, Qt::Key_Right});
+        QSignalSpy calls(&window().input(), &VsInput::called);
+        std::int16_t pointed = 0;
+        bool untouched = false;
+        const double seconds =
+            timeToDeal([this] { press(Qt::Key_Return); },
+                       [&] {
+                           pointed = state().InfoPos;
+                           for (Qt::Key key : c.keys)
+                               QTest::keyClick(&window(), key);
+                           untouched = pointed == state().InfoPos && state().SelPos == -1;
+                       });
+        EXPECT_TRUE(untouched) << c.keys.front();
+        EXPECT_EQ(state().VsChr, (std::array<std::int16_t, 2>{1, 3}));
+        EXPECT_EQ(state().SelPos, -1);
+        if (c.cut) {
+            EXPECT_GT(seconds, 0) << c.keys.front();
+            EXPECT_LT(seconds, kAtOnce) << c.keys.front();
+            EXPECT_TRUE(calls.contains(QVariantList{u"SkipTalk()"_s})) << c.keys.front();
+        } else {
+            EXPECT_GT(seconds, kTwoLines) << "every line stays its time";
+        }
+        // The battle ends here: the next case starts from the selection panel.
+        window().engine().ClearScreen();
+        find(u"picCharSelect"_s)->show();
+        window().SetChar(-1, -1);
+    }
 }
 
 } // namespace

@@ -130,6 +130,65 @@ void VsTest::when(std::function<bool()> condition, std::function<void()> action)
     timer->start();
 }
 
+namespace {
+
+// Runs `react` for each event of `type` that reaches `watched`.
+class EventWatch : public QObject
+{
+public:
+    EventWatch(QObject *watched, QEvent::Type type, std::function<void()> react)
+        : m_watched(watched), m_type(type), m_react(std::move(react))
+    {
+        watched->installEventFilter(this);
+    }
+    ~EventWatch() override { m_watched->removeEventFilter(this); }
+    EventWatch(const EventWatch &) = delete;
+    EventWatch &operator=(const EventWatch &) = delete;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_watched && event->type() == m_type)
+            m_react();
+        return false;
+    }
+
+private:
+    QObject *m_watched;
+    QEvent::Type m_type;
+    std::function<void()> m_react;
+};
+
+} // namespace
+
+double VsTest::timeToDeal(const std::function<void()> &start,
+                          const std::function<void()> &onBalloon)
+{
+    double begun = -1;
+    double dealt = -1;
+    AnimeTimer &clock = window().animeTimer();
+    // The battle hides the selection panel as it starts, and the deal shows the first card.
+    const EventWatch panel(find(u"picCharSelect"_s), QEvent::Hide, [&] {
+        if (begun < 0)
+            begun = clock.Seconds();
+    });
+    const EventWatch card(find(u"picCard"_s, 0), QEvent::Show, [&] {
+        if (dealt < 0)
+            dealt = clock.Seconds();
+    });
+    bool balloonShown = false;
+    const EventWatch balloon(find(u"picFukidashi0"_s), QEvent::Show, [&] {
+        if (balloonShown || !onBalloon)
+            return;
+        balloonShown = true;
+        // Outside the tick that shows it, as a player's click or key would come.
+        QTimer::singleShot(0, &window(), onBalloon);
+    });
+    start();
+    EXPECT_EQ(state().Phase, kPhaseWaiting);
+    return begun < 0 || dealt < 0 ? -1 : dealt - begun;
+}
+
 void VsTest::answerBoxes(int answer)
 {
     setMsgBoxHook([this, answer](const MsgBoxRequest &) {

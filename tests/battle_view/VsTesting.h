@@ -12,6 +12,13 @@
 #include <functional>
 #include <memory>
 
+// Talk timings, in seconds of the window's clock: the rate it runs at for them, a deal that
+// starts at once (a few ticks, and a quarter of a second of real time for a busy machine), and
+// less than the two lines of the sample game's talk stay (over 3 s).
+inline constexpr double kTalkRate = 4;
+inline constexpr double kAtOnce = 1.0;
+inline constexpr double kTwoLines = 2.0;
+
 // A battle window on the sample game. The window's clock runs fast, so whole battles take a
 // moment; everything else is as in play.
 class VsTest : public testing::Test
@@ -63,6 +70,11 @@ public:
     // Runs `action` once, the first time `condition` holds; it is checked every millisecond
     // inside whichever event loop runs, the battle's nested waits included.
     void when(std::function<bool()> condition, std::function<void()> action);
+
+    // Seconds on the window's clock from the start of the battle that `start` begins to its
+    // deal; `onBalloon` runs once, as the talk balloon first shows. -1 when there is no deal.
+    double timeToDeal(const std::function<void()> &start,
+                      const std::function<void()> &onBalloon = {});
 
     // Answers every message box with `answer` and counts them.
     void answerBoxes(int answer);

@@ -53,7 +53,6 @@ TEST(MsgBox, StylesChooseButtonsAndIconAndAnswerByButton)
         {MB_ICONWARNING, QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok, IDOK},
         {MB_OK, QMessageBox::NoIcon, QMessageBox::Ok, QMessageBox::Ok, IDOK},
     };
-    QApplication::setApplicationDisplayName(u"Virelith(仮題)体験版"_s);
     for (const BoxCase &c : cases) {
         QMessageBox::Icon icon{};
         QMessageBox::StandardButtons buttons{};
@@ -105,12 +104,11 @@ TEST(MsgBox, HookAnswersInsteadOfAWindow)
         seen = request;
         return IDCANCEL;
     });
-    QApplication::setApplicationDisplayName(u"題"_s);
     EXPECT_EQ(basMain::ConfirmExit(), IDCANCEL);
     setMsgBoxHook({});
     EXPECT_EQ(seen.text, u"ゲームを終了しますか？"_s);
     EXPECT_EQ(seen.style, MB_OKCANCEL | MB_ICONQUESTION);
-    EXPECT_EQ(seen.title, u"題"_s);
+    EXPECT_EQ(seen.title, u"Virelith(仮題)体験版"_s);
 }
 
 TEST(ExitProcedures, OnlyACloseFromTheCloseBoxAsks)

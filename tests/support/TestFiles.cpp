@@ -7,6 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 TestFolder::TestFolder()
 {
@@ -73,6 +76,41 @@ FileSizeLimit::~FileSizeLimit()
 {
     setrlimit(RLIMIT_FSIZE, &m_saved);
     std::signal(SIGXFSZ, SIG_DFL);
+}
+
+namespace {
+
+// Turns root's passing over file permissions (CAP_DAC_OVERRIDE) on or off for the calling
+// thread; false when it cannot.
+bool setPermissionOverride(bool on)
+{
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[_LINUX_CAPABILITY_U32S_3] = {};
+    if (syscall(SYS_capget, &header, data) != 0)
+        return false;
+    constexpr unsigned kOverride = 1u << CAP_DAC_OVERRIDE;
+    if (on)
+        data[0].effective |= kOverride;
+    else
+        data[0].effective &= ~kOverride;
+    return syscall(SYS_capset, &header, data) == 0;
+}
+
+} // namespace
+
+ReadOnlyFolder::ReadOnlyFolder(const QString &folder)
+    : m_folder(folder), m_permissions(QFile::permissions(folder).toInt())
+{
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
+                                      QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+    m_overrideDropped = ::geteuid() == 0 && setPermissionOverride(false);
+}
+
+ReadOnlyFolder::~ReadOnlyFolder()
+{
+    if (m_overrideDropped)
+        setPermissionOverride(true);
+    QFile::setPermissions(m_folder, QFileDevice::Permissions::fromInt(m_permissions));
 }
 
 void PrintTo(const QString &text, std::ostream *out)

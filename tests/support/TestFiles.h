@@ -48,5 +48,21 @@ private:
     rlimit m_saved{};
 };
 
+// While it lives, `folder` cannot be written into, even by a test that runs as root: the folder
+// loses its write permissions and the calling thread the right to pass over them.
+class ReadOnlyFolder
+{
+public:
+    explicit ReadOnlyFolder(const QString &folder);
+    ~ReadOnlyFolder();
+    ReadOnlyFolder(const ReadOnlyFolder &) = delete;
+    ReadOnlyFolder &operator=(const ReadOnlyFolder &) = delete;
+
+private:
+    QString m_folder;
+    unsigned m_permissions = 0;
+    bool m_overrideDropped = false;
+};
+
 // Readable QString values in test failures.
 void PrintTo(const QString &text, std::ostream *out);

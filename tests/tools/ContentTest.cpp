@@ -15,6 +15,11 @@
 #include <QProcess>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <vector>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -159,5 +164,70 @@ TEST(SampleContent, GeneratorRemakesTheShippedIconsAtEverySize)
             EXPECT_EQ(icon.size(), QSize(size, size)) << (folder + name).toStdString();
             EXPECT_TRUE(icon.hasAlphaChannel()) << (folder + name).toStdString();
         }
+    }
+}
+
+namespace {
+
+// Relative luminance of a colour, 0 for black to 1 for white.
+double luminance(QRgb rgb)
+{
+    const auto linear = [](int channel) {
+        const double c = channel / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(qRed(rgb)) + 0.7152 * linear(qGreen(rgb)) + 0.0722 * linear(qBlue(rgb));
+}
+
+} // namespace
+
+// The colour letter in the lower left corner of each card background (赤, 黄, 青, 白) reads at
+// the card's own size: it stands out from the ground around it as small text must, and is tall
+// and heavy enough for its strokes.
+TEST(SampleContent, CardCornerLettersAreLegible)
+{
+    // Where the letter stands, left of the number.
+    const QRect corner(6, 121, 16, 16);
+    for (const QString &color : {u"red"_s, u"yellow"_s, u"blue"_s, u"white"_s}) {
+        const QImage card = QImage(kGame + u"card/bg_"_s + color + u".png"_s)
+                                .convertToFormat(QImage::Format_ARGB32);
+        ASSERT_FALSE(card.isNull()) << color.toStdString();
+        std::vector<double> levels;
+        for (int y = corner.top(); y <= corner.bottom(); ++y) {
+            for (int x = corner.left(); x <= corner.right(); ++x)
+                levels.push_back(luminance(card.pixel(x, y)));
+        }
+        std::sort(levels.begin(), levels.end());
+        // The ground is the shade the corner shows most, the letter its brightest strokes.
+        constexpr int kShades = 32;
+        std::array<std::vector<double>, kShades> shades;
+        for (double level : levels)
+            shades[static_cast<std::size_t>(std::min(std::sqrt(level) * kShades, kShades - 1.0))]
+                .push_back(level);
+        const auto &common =
+            *std::max_element(shades.begin(), shades.end(),
+                              [](const auto &a, const auto &b) { return a.size() < b.size(); });
+        const double ground = common[common.size() / 2];
+        const double letter = levels[levels.size() - levels.size() / 20];
+        const double contrast =
+            (std::max(ground, letter) + 0.05) / (std::min(ground, letter) + 0.05);
+        EXPECT_GE(contrast, 7.0) << color.toStdString();
+
+        // The letter's strokes: pixels nearly as bright as its brightest.
+        int strokes = 0;
+        int top = corner.bottom();
+        int bottom = corner.top();
+        for (int y = corner.top(); y <= corner.bottom(); ++y) {
+            for (int x = corner.left(); x <= corner.right(); ++x) {
+                if (std::abs(luminance(card.pixel(x, y)) - letter) >
+                    0.25 * std::abs(letter - ground))
+                    continue;
+                ++strokes;
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+        }
+        EXPECT_GE(bottom - top + 1, 11) << color.toStdString() << ": the letter's height";
+        EXPECT_GE(strokes, 30) << color.toStdString() << ": the letter's weight";
     }
 }

@@ -174,13 +174,19 @@ QImage background(int color)
     plate(p, QRectF(5, 29, 80, 88), 2, 255);
     plate(p, QRectF(25, 117, 40, 24), 10, 235);
 
-    // The colour in words and gems, for a player who cannot tell the tones apart.
-    QFont small = Fonts::PGothic(7, true);
-    p.setFont(small);
-    p.setPen(Palette::Night);
-    p.drawText(QRectF(6, 126, 16, 14), Qt::AlignCenter, t.glyph);
+    // The colour in words and gems, for a player who cannot tell the tones apart. The letter
+    // stands ivory on a dark disc of its own, ringed in the card's tone, at a size and hinting
+    // that keep its strokes apart at the card's own size.
+    const QRectF disc(4.5, 119.5, 19, 19);
+    p.setPen(QPen(t.light, 1.5));
+    p.setBrush(Palette::Night);
+    p.drawEllipse(disc);
+    QFont letter = Fonts::PGothic(9, true);
+    letter.setPixelSize(13);
+    letter.setHintingPreference(QFont::PreferFullHinting);
+    p.setFont(letter);
     p.setPen(Palette::Ivory);
-    p.drawText(QRectF(5, 125, 16, 14), Qt::AlignCenter, t.glyph);
+    p.drawText(disc, Qt::AlignCenter, t.glyph);
     for (const double x : {74.0, 80.0}) {
         QLinearGradient gem(x - 2, 126, x + 2, 138);
         gem.setColorAt(0, Palette::Ivory);
