@@ -189,8 +189,9 @@ TEST(RecordCrash, KilledAtAnyPointOfASaveTheRecordIsOneWholeNewestVersion)
     EXPECT_EQ(game.kills, kTrials);
     EXPECT_EQ(game.torn, 0);
     EXPECT_EQ(game.older, 0);
-    // Kills land both within the first save and after saves that finished.
-    EXPECT_GT(game.progressed, kTrials / 4);
+    // Kills land both within the first save and after saves that finished; how many land after
+    // depends on how long a loaded machine takes to start the child, so only a floor is asked.
+    EXPECT_GT(game.progressed, kTrials / 10);
     EXPECT_LT(game.progressed, game.kills);
     // A save killed before it replaced the record leaves its temporary file beside it.
     const qsizetype leftovers = QDir(dir.folder()).entryList(QDir::Files | QDir::Hidden).size() - 2;
