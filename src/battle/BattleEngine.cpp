@@ -23,7 +23,6 @@ constexpr QRgb kWhite = qRgb(255, 255, 255);
 // Pixels a dealt card slides in from, and a raised card rises by.
 constexpr float kDealDistance = 158;
 constexpr float kRaise = 8;
-constexpr float kBoardWidth = 592;
 
 bool isCharRow(std::int16_t n)
 {
@@ -46,6 +45,16 @@ QString musicPath(const QString &name)
 AniPos positionOf(const DisplayElement &obj)
 {
     return {obj.Left(), obj.Top()};
+}
+
+AniPos homeOf(int slot)
+{
+    return CardPos.at(static_cast<std::size_t>(slot));
+}
+
+AniPos battlePosOf(int side)
+{
+    return BattlePos.at(static_cast<std::size_t>(side));
 }
 
 class DepthGuard
@@ -96,21 +105,21 @@ void BattleEngine::ShowChar(std::int16_t side, std::int16_t number)
         return;
     if (side < 0 || side > 1 || !isCharRow(number))
         throw std::out_of_range("no such side or character");
-    CharRecord &fighter = m_state.VsChar[static_cast<std::size_t>(side)];
+    CharRecord &fighter = m_state.Fighter(side);
     fighter = gChars[static_cast<std::size_t>(number)];
     m_screen.ShowChar(side, fighter);
 }
 
 void BattleEngine::StartBattle()
 {
-    if (!isCharRow(m_state.VsChr[0]) || !isCharRow(m_state.VsChr[1]))
+    if (!isCharRow(m_state.Chr(0)) || !isCharRow(m_state.Chr(1)))
         throw std::out_of_range("both characters must be chosen");
     DepthGuard guard(m_depth);
 
     m_screen.picCharSelect().setVisible(false);
     if (m_record) {
         try {
-            m_record->IncUse(m_state.VsChr[0]);
+            m_record->IncUse(m_state.Chr(0));
         } catch (const std::out_of_range &) {
             // A record without this character's row cannot count it; the battle goes on.
         }
@@ -122,16 +131,15 @@ void BattleEngine::StartBattle()
     if (!talkMusic.isEmpty())
         PlayMusic(talkMusic, false);
 
-    LoadTalk(m_state.VsChr[0]);
-    LoadTalk(m_state.VsChr[1]);
+    LoadTalk(m_state.Chr(0));
+    LoadTalk(m_state.Chr(1));
     if (!Talk())
         return;
 
     m_state.DealCount = 0;
-    DealCards();
-    if (!m_state.bActive)
+    if (!DealCards())
         return;
-    PlayMusic(m_state.VsChar[1].MusicFile, true);
+    PlayMusic(m_state.Fighter(1).MusicFile, true);
 }
 
 bool BattleEngine::Talk()
@@ -140,7 +148,7 @@ bool BattleEngine::Talk()
     if (!m_screen.TalkShown())
         return true;
     const QString script =
-        gStrList().Item(u"Vs"_s + twoDigits(m_state.VsChr[0]) + twoDigits(m_state.VsChr[1]));
+        gStrList().Item(u"Vs"_s + twoDigits(m_state.Chr(0)) + twoDigits(m_state.Chr(1)));
     // Every line stays up as long as the whole script is long.
     const double hold = 0.2 + 0.6 + 0.07 * static_cast<double>(script.size());
     m_talking = true;
@@ -150,9 +158,8 @@ bool BattleEngine::Talk()
         // Only "0" (the player) and "1" (the computer) name a speaker.
         if (piece.isEmpty() || (piece[0] != u'0' && piece[0] != u'1'))
             continue;
-        const std::size_t speaker = piece[0] == u'0' ? 0 : 1;
-        const auto side = static_cast<std::int16_t>(speaker);
-        const std::int16_t character = m_state.VsChr[speaker];
+        const std::int16_t side = piece[0] == u'0' ? 0 : 1;
+        const std::int16_t character = m_state.Chr(side);
         m_screen.ShowTalk(side, piece.mid(1), gChars[static_cast<std::size_t>(character)].Picture);
         DisplayElement &balloon = m_screen.picFukidashi(0);
         const AniPos shown = positionOf(balloon);
@@ -197,67 +204,57 @@ void BattleEngine::LoadTalk(std::int16_t number)
     loaded[index] = true;
 }
 
-void BattleEngine::DealCards()
+bool BattleEngine::DealCards()
 {
     m_state.Phase = kPhaseDealing;
     ++m_state.DealCount;
-    for (int slot = 0; slot < 12; ++slot) {
+    for (int slot = 0; slot < kSlotCount; ++slot) {
         if (Occupied(slot))
             continue;
-        const auto side = static_cast<std::size_t>(slot / 6);
-        const int pos = slot % 6;
-        const CharRecord &fighter = m_state.VsChar[side];
-        CardRecord &card = m_state.Hand[side][static_cast<std::size_t>(pos)];
+        const int side = sideOf(slot);
+        const int pos = handPosOf(slot);
+        const CharRecord &fighter = m_state.Fighter(side);
+        CardRecord &card = m_state.Card(side, pos);
         card = hCard::CardDeal(fighter.AtTypPer, fighter.DeckCount, fighter.Deck, m_random);
 
         DisplayElement &pic = m_screen.picCard(slot);
         pic.setTag(QString::number(card.AtType));
-        // A colour outside the four backgrounds has none.
-        pic.setPicture(card.Color >= 0 && card.Color < 4
-                           ? gCardBG[static_cast<std::size_t>(card.Color)]
-                           : Picture());
+        // A colour outside the card backgrounds has none.
+        pic.setPicture(isCardColor(card.Color) ? gCardBG[static_cast<std::size_t>(card.Color)]
+                                               : Picture());
         m_screen.imgCard(slot).setPicture(card.Picture);
         m_screen.lblCard(slot).setFontSize(card.FontSize);
         m_screen.lblCard(slot).setCaption(card.Name);
         m_screen.lblCardNum(slot).setCaption(QString::number(card.Number));
 
-        const AniPos home = CardPos[static_cast<std::size_t>(slot)];
+        const AniPos home = homeOf(slot);
         const float offset = side == 0 ? kDealDistance : -kDealDistance;
         const double start = pos * 0.07;
         Move(pic, start, start + 0.2, {home.Left, home.Top + offset}, home);
     }
     if (!RunAnime())
-        return;
+        return false;
     m_state.Phase = kPhaseWaiting;
+    return true;
 }
 
 void BattleEngine::SelectCard(std::int16_t slot)
 {
-    if (slot < 0 || slot > 11)
+    if (!isSlot(slot))
         throw std::out_of_range("no such card slot");
     // Clicks wait while anything moves; a hidden slot has no card to click.
-    if (!m_state.bActive || m_anime.bAnimating() || slot >= 6 || !Occupied(slot))
+    if (!m_state.bActive || m_anime.bAnimating() || !isPlayerSlot(slot) || !Occupied(slot))
         return;
     DepthGuard guard(m_depth);
 
     if (slot != m_state.SelPos) {
         LowerCard();
-        m_screen.picCard(slot).setTop(CardPos[static_cast<std::size_t>(slot)].Top - kRaise);
+        m_screen.picCard(slot).setTop(homeOf(slot).Top - kRaise);
         m_state.SelPos = slot;
         return;
     }
 
-    if (!m_screen.lblCardF(0).Caption().isEmpty()) {
-        m_screen.picCardF(0).setVisible(true);
-        m_screen.picCardF(1).setVisible(true);
-    }
-    m_screen.lblChar(0).setVisible(true);
-    m_screen.lblChar(1).setVisible(true);
-    for (int i = 0; i < 6; ++i) {
-        m_screen.linVs(i).setVisible(false);
-        m_screen.lblVs(i).setVisible(false);
-        m_screen.lblVs(i + 6).setVisible(false);
-    }
+    RestorePlayedCards();
     if (!BattleTurn())
         return;
     m_state.InfoPos = -1;
@@ -268,8 +265,24 @@ void BattleEngine::LowerCard()
 {
     if (!m_state.bActive || m_anime.bAnimating() || m_state.SelPos == -1)
         return;
-    m_screen.picCard(m_state.SelPos).setTop(CardPos[static_cast<std::size_t>(m_state.SelPos)].Top);
+    m_screen.picCard(m_state.SelPos).setTop(homeOf(m_state.SelPos).Top);
     m_state.SelPos = -1;
+}
+
+void BattleEngine::RestorePlayedCards()
+{
+    // The played cards come back only while there are some to show.
+    if (!m_screen.lblCardF(0).Caption().isEmpty()) {
+        m_screen.picCardF(0).setVisible(true);
+        m_screen.picCardF(1).setVisible(true);
+    }
+    m_screen.lblChar(0).setVisible(true);
+    m_screen.lblChar(1).setVisible(true);
+    for (int pos = 0; pos < kHandSize; ++pos) {
+        m_screen.linVs(pos).setVisible(false);
+        m_screen.lblVs(slotOf(0, pos)).setVisible(false);
+        m_screen.lblVs(slotOf(1, pos)).setVisible(false);
+    }
 }
 
 bool BattleEngine::BattleTurn()
@@ -282,36 +295,39 @@ bool BattleEngine::BattleTurn()
     m_state.Phase = kPhaseResolving;
     PlayCard(0, m_state.SelPos);
     PlayCard(1, enemyPos);
-    if (!RunAnime())
+    if (!RunAnime() || !ResolveClash())
         return false;
+    ShowPlayedCards();
+    if (!EndOrDealAgain())
+        return false;
+    m_state.Phase = kPhaseWaiting;
+    return true;
+}
 
-    const auto &pos = m_state.PlayPos;
-    auto played = [&](int side) -> const CardRecord & {
-        const auto s = static_cast<std::size_t>(side);
-        return m_state.Hand[s][static_cast<std::size_t>(pos[s])];
-    };
-    const std::int16_t r = hCard::CardJudge(played(0), played(1));
-    if (r == 0 || r == 1) {
-        const int w = r;
-        const int l = 1 - w;
-        const std::int16_t amount =
-            hCard::CardDamage(played(w), m_state.VsChar[static_cast<std::size_t>(w)], played(l),
-                              m_state.VsChar[static_cast<std::size_t>(l)]);
-        const std::int32_t kind = played(w).Extra;
-        m_screen.ClashDecided(r, amount, kind);
-        if (kind >= hCard::kExtraNormal && kind <= hCard::kExtraDual)
-            Damage(static_cast<std::int16_t>(l), amount, kind);
-        else if (kind == hCard::kExtraHeal)
-            Recover(static_cast<std::int16_t>(w), amount);
-    } else {
+bool BattleEngine::ResolveClash()
+{
+    const std::int16_t r = hCard::CardJudge(m_state.Played(0), m_state.Played(1));
+    if (r != 0 && r != 1) {
         m_screen.ClashDecided(-1, 0, 0);
-        DrawAnime();
+        return DrawAnime();
     }
-    if (!m_state.bActive)
-        return false;
+    const std::int16_t w = r;
+    const auto l = static_cast<std::int16_t>(1 - w);
+    const std::int16_t amount = hCard::CardDamage(m_state.Played(w), m_state.Fighter(w),
+                                                  m_state.Played(l), m_state.Fighter(l));
+    const std::int32_t kind = m_state.Played(w).Extra;
+    m_screen.ClashDecided(r, amount, kind);
+    if (kind >= hCard::kExtraNormal && kind <= hCard::kExtraDual)
+        return Damage(l, amount, kind);
+    if (kind == hCard::kExtraHeal)
+        return Recover(w, amount);
+    return m_state.bActive;
+}
 
-    for (int side = 0; side < 2; ++side) {
-        const int slot = side * 6 + pos[static_cast<std::size_t>(side)];
+void BattleEngine::ShowPlayedCards()
+{
+    for (int side = 0; side < kSideCount; ++side) {
+        const int slot = m_state.PlayedSlot(side);
         m_screen.picCardF(side).setPicture(m_screen.picCard(slot).Picture());
         m_screen.imgCardF(side).setPicture(m_screen.imgCard(slot).Picture());
         m_screen.lblCardF(side).setFontSize(m_screen.lblCard(slot).FontSize());
@@ -319,64 +335,55 @@ bool BattleEngine::BattleTurn()
         m_screen.lblCardNumF(side).setCaption(m_screen.lblCardNum(slot).Caption());
         m_screen.picCardF(side).setVisible(true);
     }
-    m_screen.picCard(pos[0]).setVisible(false);
-    m_screen.picCard(6 + pos[1]).setVisible(false);
+    m_screen.picCard(m_state.PlayedSlot(0)).setVisible(false);
+    m_screen.picCard(m_state.PlayedSlot(1)).setVisible(false);
+}
 
-    const bool over = m_state.VsChar[0].Hp < 1 || m_state.VsChar[1].Hp < 1;
-    if (m_state.VsChar[0].Hp < 1)
-        LoseBattle();
-    else if (m_state.VsChar[1].Hp < 1)
-        WinBattle();
-    if (over) {
-        if (!m_state.bActive)
+bool BattleEngine::EndOrDealAgain()
+{
+    if (m_state.Fighter(0).Hp < 1 || m_state.Fighter(1).Hp < 1) {
+        const bool live = m_state.Fighter(0).Hp < 1 ? LoseBattle() : WinBattle();
+        if (!live)
             return false;
         m_screen.lblCardF(0).setCaption({});
         m_screen.lblCardF(1).setCaption({});
-    } else {
-        int cards = 0;
-        for (int slot = 0; slot < 6; ++slot)
-            cards += Occupied(slot) ? 1 : 0;
-        if (cards < 2) {
-            DealCards();
-            if (!m_state.bActive)
-                return false;
-        }
+        return true;
     }
-    m_state.Phase = kPhaseWaiting;
-    return true;
+    int cards = 0;
+    for (int pos = 0; pos < kHandSize; ++pos)
+        cards += Occupied(slotOf(0, pos)) ? 1 : 0;
+    return cards >= 2 || DealCards();
 }
 
 void BattleEngine::PlayCard(std::int16_t side, std::int16_t pos)
 {
-    m_state.PlayPos[static_cast<std::size_t>(side)] = pos;
-    DisplayElement &card = m_screen.picCard(side * 6 + pos);
-    Move(card, 0, 0.15, positionOf(card), BattlePos[static_cast<std::size_t>(side)]);
+    m_state.PlayPos.at(static_cast<std::size_t>(side)) = pos;
+    DisplayElement &card = m_screen.picCard(slotOf(side, pos));
+    Move(card, 0, 0.15, positionOf(card), battlePosOf(side));
 }
 
 std::int16_t BattleEngine::EnemySelect()
 {
     // The computer ignores the cards' values: it starts at a random position and takes the
     // first card going right.
-    const auto start = std::min(static_cast<int>(m_random.Rnd() * 6), 5);
-    for (int i = 0; i < 6; ++i) {
-        const int q = (start + i) % 6;
-        if (Occupied(6 + q))
+    const auto start = std::min(static_cast<int>(m_random.Rnd() * kHandSize), kHandSize - 1);
+    for (int i = 0; i < kHandSize; ++i) {
+        const int q = (start + i) % kHandSize;
+        if (Occupied(slotOf(1, q)))
             return static_cast<std::int16_t>(q);
     }
     return -1;
 }
 
-void BattleEngine::Damage(std::int16_t side, std::int16_t amount, std::int32_t kind)
+bool BattleEngine::Damage(std::int16_t side, std::int16_t amount, std::int32_t kind)
 {
-    const auto loser = static_cast<std::size_t>(side);
-    const std::size_t attacker = 1 - loser;
+    const int attacker = 1 - side;
     m_screen.lblHp(side).setForeColor(kRed);
     m_screen.lblHp(side).setCaption(u'-' + QString::number(amount));
 
-    DisplayElement &card =
-        m_screen.picCard(static_cast<int>(attacker) * 6 + m_state.PlayPos[attacker]);
-    const AniPos from = BattlePos[attacker];
-    const AniPos target = BattlePos[loser];
+    DisplayElement &card = m_screen.picCard(m_state.PlayedSlot(attacker));
+    const AniPos from = battlePosOf(attacker);
+    const AniPos target = battlePosOf(side);
     double faceStart;
     if (kind == hCard::kExtraPierce) {
         // Through the defender's place and beyond it.
@@ -393,19 +400,20 @@ void BattleEngine::Damage(std::int16_t side, std::int16_t amount, std::int32_t k
     }
     DisplayElement &face = m_screen.imgFace(side);
     const AniPos faceHome = positionOf(face);
-    Move(face, faceStart, 0.5, {faceHome.Left + 120, faceHome.Top}, faceHome);
+    Move(face, faceStart, 0.5, {faceHome.Left + kFaceKnock, faceHome.Top}, faceHome);
 
     m_screen.lblMessage().setVisible(false);
     ShowFloatingNumber(side, 0.25, amount);
     if (!RunAnime())
-        return;
+        return false;
     m_screen.lblMessage().setVisible(false);
-    CharRecord &fighter = m_state.VsChar[loser];
+    CharRecord &fighter = m_state.Fighter(side);
     fighter.Hp = static_cast<std::int16_t>(std::max(fighter.Hp - amount, 0));
     ShowHp(side);
+    return true;
 }
 
-void BattleEngine::Recover(std::int16_t side, std::int16_t amount)
+bool BattleEngine::Recover(std::int16_t side, std::int16_t amount)
 {
     m_screen.lblHp(side).setForeColor(kGreen);
     m_screen.lblHp(side).setCaption(QString::number(amount));
@@ -415,46 +423,45 @@ void BattleEngine::Recover(std::int16_t side, std::int16_t amount)
     message.setForeColor(kGreen);
     ShowFloatingNumber(side, 0.1, amount);
     if (!RunAnime())
-        return;
+        return false;
     message.setVisible(false);
     message.setForeColor(color);
     // Capped at the chosen character's own maximum; the sum cannot overflow in 32 bits.
-    CharRecord &fighter = m_state.VsChar[static_cast<std::size_t>(side)];
-    const std::int16_t maxHp =
-        gChars[static_cast<std::size_t>(m_state.VsChr[static_cast<std::size_t>(side)])].Hp;
+    CharRecord &fighter = m_state.Fighter(side);
+    const std::int16_t maxHp = gChars[static_cast<std::size_t>(m_state.Chr(side))].Hp;
     fighter.Hp = static_cast<std::int16_t>(std::min<int>(fighter.Hp + amount, maxHp));
     ShowHp(side);
+    return true;
 }
 
-void BattleEngine::DrawAnime()
+bool BattleEngine::DrawAnime()
 {
-    for (int side = 0; side < 2; ++side) {
-        DisplayElement &card =
-            m_screen.picCard(side * 6 + m_state.PlayPos[static_cast<std::size_t>(side)]);
+    for (int side = 0; side < kSideCount; ++side) {
+        DisplayElement &card = m_screen.picCard(m_state.PlayedSlot(side));
         const AniPos at = positionOf(card);
         // The two cards bump and shake: the player's moves left, the computer's right.
         const float shift = side == 0 ? 4 : -4;
         Move(card, 0.1, 0.3, {at.Left + shift, at.Top}, {at.Left - shift, at.Top});
     }
-    RunAnime();
+    return RunAnime();
 }
 
-void BattleEngine::WinBattle()
+bool BattleEngine::WinBattle()
 {
-    EndBattle(true);
+    return EndBattle(true);
 }
 
-void BattleEngine::LoseBattle()
+bool BattleEngine::LoseBattle()
 {
-    EndBattle(false);
+    return EndBattle(false);
 }
 
-void BattleEngine::EndBattle(bool won)
+bool BattleEngine::EndBattle(bool won)
 {
     ClearScreen();
     if (m_record) {
-        const std::int16_t you = m_state.VsChr[0];
-        const std::int16_t enemy = m_state.VsChr[1];
+        const std::int16_t you = m_state.Chr(0);
+        const std::int16_t enemy = m_state.Chr(1);
         try {
             if (won) {
                 m_record->IncWin(you, enemy);
@@ -476,21 +483,23 @@ void BattleEngine::EndBattle(bool won)
     DisplayElement &message = m_screen.lblMessage();
     message.setCaption(won ? u"Ｙｏｕ  Ｗｉｎ"_s : u"Ｙｏｕ  Ｌｏｓｅ"_s);
     // From the right edge until it has left at the left edge.
-    Move(message, 0, 4.0, {kBoardWidth, 248}, {-message.Width(), 248});
+    Move(message, 0, 4.0, {kBoardWidth, kMessageTop}, {-message.Width(), kMessageTop});
     if (!RunAnime())
-        return;
+        return false;
     message.setVisible(false);
     m_screen.picCharSelect().setVisible(true);
     m_screen.ReturnToAdventure();
+    // Going back to the adventure screen may close this one.
+    return m_state.bActive;
 }
 
 void BattleEngine::ClearScreen()
 {
     m_state.InfoPos = -1;
     m_state.SelPos = -1;
-    for (int slot = 0; slot < 12; ++slot)
+    for (int slot = 0; slot < kSlotCount; ++slot)
         m_screen.picCard(slot).setVisible(false);
-    for (int side = 0; side < 2; ++side) {
+    for (int side = 0; side < kSideCount; ++side) {
         m_screen.lblChar(side).setVisible(false);
         m_screen.picCardF(side).setVisible(false);
     }
@@ -529,16 +538,15 @@ void BattleEngine::ShowFloatingNumber(std::int16_t side, double start, std::int1
     // Held in the middle of the board, then off towards the side's hit points.
     DisplayElement &message = m_screen.lblMessage();
     message.setCaption(QString::number(amount));
-    const AniPos middle = {(kBoardWidth - message.Width()) / 2, 248};
+    const AniPos middle = {(kBoardWidth - message.Width()) / 2, kMessageTop};
     Move(message, start, 0.35, middle, middle);
-    Move(message, 0.65, 0.9, middle, {600, side == 0 ? 432.0f : 24.0f});
+    Move(message, 0.65, 0.9, middle, HpPos.at(static_cast<std::size_t>(side)));
 }
 
 void BattleEngine::ShowHp(std::int16_t side)
 {
     m_screen.lblHp(side).setForeColor(kWhite);
-    m_screen.lblHp(side).setCaption(
-        QString::number(m_state.VsChar[static_cast<std::size_t>(side)].Hp));
+    m_screen.lblHp(side).setCaption(QString::number(m_state.Fighter(side).Hp));
 }
 
 bool BattleEngine::Occupied(int slot)

@@ -73,6 +73,9 @@ public:
     // Puts the raised card back into the hand unplayed; refused, as clicks are, while anything
     // moves.
     void LowerCard();
+    // Shows the played cards and the side labels again where the win/lose lines had hidden
+    // them, and hides the lines and their marks.
+    void RestorePlayedCards();
 
     // Empties the board and the panels.
     void ClearScreen();
@@ -82,24 +85,31 @@ public:
     void Close();
 
 private:
+    // Every step that waits for the animation returns whether the screen is still live: false
+    // when it closed meanwhile, and the caller must then stop touching the screen.
     void LoadTalk(std::int16_t number);
-    // Says every line of the pair's talk; false when the screen closed meanwhile.
-    bool Talk();
+    // Says every line of the pair's talk.
+    [[nodiscard]] bool Talk();
     void SaveRecord();
-    void DealCards();
-    bool BattleTurn();
+    [[nodiscard]] bool DealCards();
+    // One turn: both cards played, the clash judged and applied, the played cards shown, then
+    // the battle's end or a new deal.
+    [[nodiscard]] bool BattleTurn();
+    [[nodiscard]] bool ResolveClash();
+    void ShowPlayedCards();
+    [[nodiscard]] bool EndOrDealAgain();
     void PlayCard(std::int16_t side, std::int16_t pos);
     std::int16_t EnemySelect();
-    void Damage(std::int16_t side, std::int16_t amount, std::int32_t kind);
-    void Recover(std::int16_t side, std::int16_t amount);
-    void DrawAnime();
-    void WinBattle();
-    void LoseBattle();
-    void EndBattle(bool won);
+    [[nodiscard]] bool Damage(std::int16_t side, std::int16_t amount, std::int32_t kind);
+    [[nodiscard]] bool Recover(std::int16_t side, std::int16_t amount);
+    [[nodiscard]] bool DrawAnime();
+    [[nodiscard]] bool WinBattle();
+    [[nodiscard]] bool LoseBattle();
+    [[nodiscard]] bool EndBattle(bool won);
 
     void Move(DisplayElement &obj, double start, double end, AniPos from, AniPos to);
-    // Runs the steps added so far; false when the screen closed meanwhile.
-    bool RunAnime();
+    // Runs the steps added so far.
+    [[nodiscard]] bool RunAnime();
     void PlayMusic(const QString &file, bool repeat);
     void ShowFloatingNumber(std::int16_t side, double start, std::int16_t amount);
     void ShowHp(std::int16_t side);

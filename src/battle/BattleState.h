@@ -1,9 +1,11 @@
 #pragma once
 
+#include "battle/BoardLayout.h"
 #include "game/CardRecord.h"
 #include "game/CharRecord.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -21,13 +23,13 @@ enum BattlePhase : std::int32_t {
 struct BattleState
 {
     // Rows of gChars; -1 while not chosen.
-    std::array<std::int16_t, 2> VsChr{-1, -1};
+    std::array<std::int16_t, kSideCount> VsChr{-1, -1};
     // Copies of the two characters; Hp is the current hit points.
-    std::array<CharRecord, 2> VsChar;
+    std::array<CharRecord, kSideCount> VsChar;
     // Hand[side][position]: meaningful while the slot's card is shown.
-    std::array<std::array<CardRecord, 6>, 2> Hand;
+    std::array<std::array<CardRecord, kHandSize>, kSideCount> Hand;
     // The position each side played this turn.
-    std::array<std::int16_t, 2> PlayPos{0, 0};
+    std::array<std::int16_t, kSideCount> PlayPos{0, 0};
     // The player's raised card, -1 for none.
     std::int16_t SelPos = -1;
     // The slot (or, while choosing, the character) under the pointer, -1 for none.
@@ -39,4 +41,20 @@ struct BattleState
     bool bActive = false;
     // Per character: its talk file has been read (or tried).
     std::vector<bool> bMesLoaded;
+
+    // The fields above by side, position and slot, as the battle's 16-bit numbers come;
+    // out of range throws std::out_of_range.
+    std::int16_t Chr(int side) const { return VsChr.at(at(side)); }
+    CharRecord &Fighter(int side) { return VsChar.at(at(side)); }
+    const CharRecord &Fighter(int side) const { return VsChar.at(at(side)); }
+    CardRecord &Card(int side, int pos) { return Hand.at(at(side)).at(at(pos)); }
+    const CardRecord &Card(int side, int pos) const { return Hand.at(at(side)).at(at(pos)); }
+    const CardRecord &CardAt(int slot) const { return Card(sideOf(slot), handPosOf(slot)); }
+    // The card the side played this turn, and its slot.
+    const CardRecord &Played(int side) const { return Card(side, PlayPos.at(at(side))); }
+    int PlayedSlot(int side) const { return slotOf(side, PlayPos.at(at(side))); }
+
+private:
+    // A negative index wraps to a huge one, which .at() refuses.
+    static std::size_t at(int index) { return static_cast<std::size_t>(index); }
 };

@@ -2,6 +2,7 @@
 
 #include "battle/BattleMusic.h"
 #include "battle/BattleScreen.h"
+#include "battle/BoardLayout.h"
 
 #include <array>
 
@@ -60,7 +61,7 @@ public:
     DisplayElement &lblVs(int index) override { return m_marks.at(toIndex(index)); }
     DisplayElement &picCharSelect() override { return m_select; }
 
-    float ScaleHeight() const override { return 556; }
+    float ScaleHeight() const override { return kBoardHeight; }
 
     void ClearScreen() override {}
     void ShowChar(std::int16_t, const CharRecord &) override {}
@@ -78,12 +79,12 @@ private:
         NullElement pic, img, name, num;
     };
 
-    std::array<Card, 12> m_slots;
-    std::array<Card, 2> m_played;
-    std::array<NullElement, 2> m_faces, m_hp, m_sideLabels;
+    std::array<Card, kSlotCount> m_slots;
+    std::array<Card, kSideCount> m_played;
+    std::array<NullElement, kSideCount> m_faces, m_hp, m_sideLabels;
     std::array<NullElement, 1> m_balloons;
-    std::array<NullElement, 6> m_lines;
-    std::array<NullElement, 12> m_marks;
+    std::array<NullElement, kHandSize> m_lines;
+    std::array<NullElement, kSlotCount> m_marks;
     NullElement m_message, m_select;
     int m_returns = 0;
 };

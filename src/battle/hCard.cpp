@@ -50,10 +50,12 @@ CardRecord generatedCard(std::int16_t atTypPer, Random &random)
 {
     CardRecord card;
     card.FontSize = 9;
-    card.Color = static_cast<std::int32_t>(drawIndex(random, 3));
+    // A generated card is never white: it draws among the colours before white.
+    card.Color =
+        static_cast<std::int32_t>(drawIndex(random, static_cast<std::size_t>(kColorWhite)));
     const auto t = static_cast<std::int32_t>(std::floor(random.Rnd() * 100 + 1));
-    card.AtType = t <= atTypPer ? 0 : 1;
-    const std::vector<Picture> &pictures = card.AtType == 0 ? gAbsNomalPic : gMagNomalPic;
+    card.AtType = t <= atTypPer ? kAtPhysical : kAtMagic;
+    const std::vector<Picture> &pictures = card.AtType == kAtPhysical ? gAbsNomalPic : gMagNomalPic;
     // Every entry can be chosen; the draw is made even for an empty list so that the draws
     // after it stay in step.
     const double pictureDraw = random.Rnd();
@@ -71,11 +73,70 @@ CardRecord generatedCard(std::int16_t atTypPer, Random &random)
     return card;
 }
 
+// A strike's physical and magic parts.
+struct Strike
+{
+    double phys = 0;
+    double mag = 0;
+};
+
+// What the winning card W of fighter WF brings before any defence.
+Strike RawPower(const CardRecord &W, const CharRecord &WF)
+{
+    Strike s;
+    if (W.Extra == kExtraDual) {
+        if (W.AtType == kAtPhysical) {
+            s.phys = WF.Pow * W.P[0] + W.P[1];
+            s.mag = WF.Mag * W.P[2];
+        } else if (W.AtType == kAtMagic) {
+            s.phys = WF.Pow * W.P[2];
+            s.mag = WF.Mag * W.P[0] + W.P[1];
+        }
+    } else if (W.Extra >= kExtraNormal && W.Extra <= kExtraHeal) {
+        if (W.AtType == kAtPhysical)
+            s.phys = WF.Pow * W.P[0] + W.P[1];
+        else if (W.AtType == kAtMagic)
+            s.mag = WF.Mag * W.P[0] + W.P[1];
+    }
+    return s;
+}
+
 // (rate / 100) x (part - points + shift), left to right as the rules are written; a part that
 // is exactly 0 stays 0.
 double defended(double part, double rate, double points, double shift)
 {
     return part == 0 ? 0 : (rate / 100) * (part - points + shift);
+}
+
+// The strike after the losing card L of fighter LF defends; a piercing strike passes the
+// fighter's own defence, and only the card's effect still counts.
+Strike Defence(Strike s, bool pierce, const CardRecord &L, const CharRecord &LF)
+{
+    const double dr = 100 - LF.DefPer;
+    const double mr = 100 - LF.MdefPer;
+    switch (L.Extra) {
+    case kExtraNormal:
+    case kExtraPierce:
+    case kExtraDual:
+    case kExtraHeal:
+        if (!pierce)
+            return {defended(s.phys, dr, LF.Def, 0), defended(s.mag, mr, LF.Mdef, 0)};
+        return s;
+    case kExtraReckless:
+        if (pierce)
+            return {defended(s.phys, 100 + L.P[3], 0, L.P[2]),
+                    defended(s.mag, 100 + L.P[3], 0, L.P[2])};
+        return {defended(s.phys, dr + L.P[3], LF.Def, L.P[2]),
+                defended(s.mag, mr + L.P[3], LF.Mdef, L.P[2])};
+    case kExtraGuard:
+        if (pierce)
+            return {defended(s.phys, 100 - L.P[3], 0, -L.P[2]),
+                    defended(s.mag, 100 - L.P[3], 0, -L.P[2])};
+        return {defended(s.phys, dr - L.P[3], LF.Def, -L.P[2]),
+                defended(s.mag, mr - L.P[3], LF.Mdef, -L.P[2])};
+    default:
+        return s;
+    }
 }
 
 } // namespace
@@ -97,10 +158,7 @@ CardRecord CardDeal(std::int16_t AtTypPer, std::int16_t DeckCount,
 std::int16_t CardJudge(const CardRecord &A, const CardRecord &B)
 {
     // A colour outside the table leaves the clash to the numbers.
-    auto isColor = [](std::int32_t c) {
-        return c >= 0 && c < 4;
-    };
-    if (isColor(A.Color) && isColor(B.Color)) {
+    if (isCardColor(A.Color) && isCardColor(B.Color)) {
         const std::int16_t v =
             gColorWin[static_cast<std::size_t>(A.Color)][static_cast<std::size_t>(B.Color)];
         if (v != -1)
@@ -117,62 +175,13 @@ std::int16_t CardJudge(const CardRecord &A, const CardRecord &B)
 std::int16_t CardDamage(const CardRecord &W, const CharRecord &WF, const CardRecord &L,
                         const CharRecord &LF)
 {
-    double phys = 0;
-    double mag = 0;
-    if (W.Extra == kExtraDual) {
-        if (W.AtType == 0) {
-            phys = WF.Pow * W.P[0] + W.P[1];
-            mag = WF.Mag * W.P[2];
-        } else if (W.AtType == 1) {
-            phys = WF.Pow * W.P[2];
-            mag = WF.Mag * W.P[0] + W.P[1];
-        }
-    } else if (W.Extra >= kExtraNormal && W.Extra <= kExtraHeal) {
-        if (W.AtType == 0)
-            phys = WF.Pow * W.P[0] + W.P[1];
-        else if (W.AtType == 1)
-            mag = WF.Mag * W.P[0] + W.P[1];
-    }
-
-    if (W.Extra != kExtraHeal) {
-        const bool pierce = W.Extra == kExtraPierce;
-        const double dr = 100 - LF.DefPer;
-        const double mr = 100 - LF.MdefPer;
-        switch (L.Extra) {
-        case kExtraNormal:
-        case kExtraPierce:
-        case kExtraDual:
-        case kExtraHeal:
-            if (!pierce) {
-                phys = defended(phys, dr, LF.Def, 0);
-                mag = defended(mag, mr, LF.Mdef, 0);
-            }
-            break;
-        case kExtraReckless:
-            if (pierce) {
-                phys = defended(phys, 100 + L.P[3], 0, L.P[2]);
-                mag = defended(mag, 100 + L.P[3], 0, L.P[2]);
-            } else {
-                phys = defended(phys, dr + L.P[3], LF.Def, L.P[2]);
-                mag = defended(mag, mr + L.P[3], LF.Mdef, L.P[2]);
-            }
-            break;
-        case kExtraGuard:
-            if (pierce) {
-                phys = defended(phys, 100 - L.P[3], 0, -L.P[2]);
-                mag = defended(mag, 100 - L.P[3], 0, -L.P[2]);
-            } else {
-                phys = defended(phys, dr - L.P[3], LF.Def, -L.P[2]);
-                mag = defended(mag, mr - L.P[3], LF.Mdef, -L.P[2]);
-            }
-            break;
-        default:
-            break;
-        }
-    }
+    Strike strike = RawPower(W, WF);
+    // Healing is not defended against.
+    if (W.Extra != kExtraHeal)
+        strike = Defence(strike, W.Extra == kExtraPierce, L, LF);
 
     // A negative part lowers the other; any fraction of 0.1 or more counts as a whole point.
-    const double total = phys + mag;
+    const double total = strike.phys + strike.mag;
     if (!(total >= 0))
         return 0;
     const double result = std::floor(total + 0.9);

@@ -75,7 +75,7 @@ void CardInfo::ShowCardInfo(std::int16_t p)
     info.img->setPicture(card.img->picture());
     info.pic->setPicture(card.pic->picture());
     m_board.lblCardName->setText(card.name->text());
-    const CardRecord &record = state.Hand.at(slot / 6).at(slot % 6);
+    const CardRecord &record = state.CardAt(p);
     m_board.lblDamage->setText(record.PowerText);
     m_board.Label2->setText(record.EffectText);
     m_board.lblKaisetu->setText(record.Comment);
@@ -87,9 +87,9 @@ void CardInfo::drawLine(int i, std::int16_t p)
     const auto at = static_cast<std::size_t>(i);
     VsLine *line = m_board.linVs.at(at);
     QLabel *playerMark = m_board.lblVs.at(at);
-    QLabel *computerMark = m_board.lblVs.at(at + 6);
-    const bool fromComputer = p >= 6;
-    const DisplayElement &opposing = m_screen.picCard(fromComputer ? i : i + 6);
+    QLabel *computerMark = m_board.lblVs.at(static_cast<std::size_t>(slotOf(1, i)));
+    const bool fromComputer = !isPlayerSlot(p);
+    const DisplayElement &opposing = m_screen.picCard(slotOf(fromComputer ? 0 : 1, i));
     if (!opposing.Visible()) {
         line->hide();
         playerMark->hide();
@@ -97,10 +97,11 @@ void CardInfo::drawLine(int i, std::int16_t p)
         return;
     }
 
-    const auto &hand = m_engine.State().Hand;
-    const auto position = static_cast<std::size_t>(fromComputer ? p - 6 : p);
-    const std::int16_t result = fromComputer ? hCard::CardJudge(hand[0].at(at), hand[1][position])
-                                             : hCard::CardJudge(hand[0][position], hand[1].at(at));
+    const BattleState &state = m_engine.State();
+    const int position = handPosOf(p);
+    const std::int16_t result = fromComputer
+                                    ? hCard::CardJudge(state.Card(0, i), state.Card(1, position))
+                                    : hCard::CardJudge(state.Card(0, position), state.Card(1, i));
     for (const auto &[label, playerEnd] : {std::pair{playerMark, true}, {computerMark, false}}) {
         const Mark mark = markOf(result, playerEnd);
         label->setText(mark.text);
@@ -130,14 +131,5 @@ void CardInfo::Form_MouseMove()
     if (m_engine.Anime().bAnimating() || state.InfoPos == -1)
         return;
     state.InfoPos = -1;
-    if (!m_screen.lblCardF(0).Caption().isEmpty()) {
-        m_screen.picCardF(0).setVisible(true);
-        m_screen.picCardF(1).setVisible(true);
-    }
-    m_screen.lblChar(0).setVisible(true);
-    m_screen.lblChar(1).setVisible(true);
-    for (VsLine *line : m_board.linVs)
-        line->hide();
-    for (QLabel *mark : m_board.lblVs)
-        mark->hide();
+    m_engine.RestorePlayedCards();
 }

@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include <array>
+
 using namespace Qt::StringLiterals;
 
 namespace SpokenText {
@@ -11,8 +13,8 @@ namespace SpokenText {
 QString colour(std::int32_t color)
 {
     // In the order of the card backgrounds.
-    static const QString names[] = {u"赤"_s, u"青"_s, u"黄"_s, u"白"_s};
-    return color >= 0 && color < 4 ? names[color] : QString();
+    static const std::array<QString, kColorCount> names = {u"赤"_s, u"青"_s, u"黄"_s, u"白"_s};
+    return isCardColor(color) ? names[static_cast<std::size_t>(color)] : QString();
 }
 
 QString cardFace(const CardRecord &card)

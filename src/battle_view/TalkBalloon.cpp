@@ -1,5 +1,6 @@
 #include "battle_view/TalkBalloon.h"
 
+#include "battle/BoardLayout.h"
 #include "battle/DisplayElement.h"
 #include "battle_view/BalloonBox.h"
 #include "battle_view/PictureBox.h"
@@ -23,7 +24,7 @@ constexpr int kMargin = 10;
 constexpr int kCorner = 20;
 // The balloon's distance from the top or bottom edge, and the centre it stands on.
 constexpr std::int16_t kEdgeGap = 32;
-constexpr std::int16_t kCentre = 296;
+constexpr auto kCentre = static_cast<std::int16_t>(kBoardWidth / 2);
 
 std::int16_t toInt16(double value)
 {

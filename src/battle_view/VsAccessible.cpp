@@ -24,7 +24,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Cards in each side's hand: the board has a row of places for each.
-constexpr int kHand = static_cast<int>(CardPos.size()) / 2;
 
 QString nameOf(QWidget *widget)
 {
@@ -44,7 +43,7 @@ bool isCharacter(int n)
 // "あなたの手札 3枚目".
 QString handPlace(int slot)
 {
-    return SpokenText::side(slot / kHand) + u"の手札 "_s + QString::number(slot % kHand + 1) +
+    return SpokenText::side(sideOf(slot)) + u"の手札 "_s + QString::number(handPosOf(slot) + 1) +
            u"枚目"_s;
 }
 
@@ -78,7 +77,7 @@ VsAccessible::VsAccessible(VsBoard &board, VsScreen &screen, BattleEngine &engin
 
     std::vector<QWidget *> watched = {board.side[0].fraChar, board.side[1].fraChar,
                                       board.fraCardInfo};
-    for (int slot = 0; slot < kHand; ++slot)
+    for (int slot = 0; slot < kHandSize; ++slot)
         watched.push_back(board.picCard[std::size_t(slot)].pic);
     for (QWidget *widget : watched)
         m_told.push_back({widget, nameOf(widget), checkedOf(widget)});
@@ -126,8 +125,8 @@ void VsAccessible::describeSelection()
 
 void VsAccessible::describeBoard()
 {
-    for (int slot = 0; slot < 2 * kHand; ++slot) {
-        const bool mine = slot < kHand;
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        const bool mine = isPlayerSlot(slot);
         describe(
             m_board.picCard[std::size_t(slot)].pic,
             mine ? QAccessible::PushButton : QAccessible::StaticText,
@@ -148,7 +147,7 @@ void VsAccessible::describeBoard()
             const QString text = m_board.picFukidashi->lines().join(QString());
             if (m_speaker != 0 && m_speaker != 1)
                 return text;
-            return m_engine.State().VsChar[std::size_t(m_speaker)].Name + u"："_s + text;
+            return m_engine.State().Fighter(m_speaker).Name + u"："_s + text;
         },
         [] { return u"台詞"_s; });
 }
@@ -167,8 +166,8 @@ void VsAccessible::describePanels()
                 if (panel.fraChar->Caption().isEmpty())
                     return QString();
                 const BattleState &state = m_engine.State();
-                const std::int16_t chosen = state.VsChr[std::size_t(side)];
-                const CharRecord &fighter = state.VsChar[std::size_t(side)];
+                const std::int16_t chosen = state.Chr(side);
+                const CharRecord &fighter = state.Fighter(side);
                 // While a face is previewed the side has no fighter yet: it has its full HP.
                 const std::int16_t maxHp =
                     isCharacter(chosen) ? gChars[std::size_t(chosen)].Hp : fighter.Hp;
@@ -179,7 +178,7 @@ void VsAccessible::describePanels()
             [this, panel, side] {
                 return panel.lblHp->text().isEmpty()
                            ? QString()
-                           : SpokenText::hp(m_engine.State().VsChar[std::size_t(side)].Hp);
+                           : SpokenText::hp(m_engine.State().Fighter(side).Hp);
             },
             [side] { return SpokenText::side(side) + u"の残りHP"_s; });
     }
@@ -192,8 +191,7 @@ QString VsAccessible::cardName(int slot) const
 {
     if (m_board.picCard[std::size_t(slot)].pic->isHidden())
         return {};
-    return SpokenText::card(
-        m_engine.State().Hand[std::size_t(slot / kHand)][std::size_t(slot % kHand)]);
+    return SpokenText::card(m_engine.State().CardAt(slot));
 }
 
 QString VsAccessible::cardDescription(int slot) const
@@ -204,7 +202,7 @@ QString VsAccessible::cardDescription(int slot) const
         text += u"、選択中"_s;
     text += u'。';
     if (!m_board.picCard[std::size_t(slot)].pic->isHidden())
-        text += state.Hand[std::size_t(slot / kHand)][std::size_t(slot % kHand)].Comment;
+        text += state.CardAt(slot).Comment;
     return text;
 }
 
@@ -234,12 +232,12 @@ QString VsAccessible::infoDescription() const
     // The win/lose lines of the card pointed at, read from its own end.
     if (m_engine.State().InfoPos != m_infoSlot)
         return text;
-    const bool mine = m_infoSlot < kHand;
+    const bool mine = isPlayerSlot(m_infoSlot);
     QStringList results;
-    for (int i = 0; i < kHand; ++i) {
+    for (int i = 0; i < kHandSize; ++i) {
         if (m_board.linVs[std::size_t(i)]->isHidden())
             continue;
-        const QLabel *mark = m_board.lblVs[std::size_t(mine ? i : i + kHand)];
+        const QLabel *mark = m_board.lblVs[std::size_t(slotOf(mine ? 0 : 1, i))];
         results << QString::number(i + 1) + u"枚目"_s + markWord(mark->text());
     }
     if (!results.isEmpty())
@@ -250,10 +248,10 @@ QString VsAccessible::infoDescription() const
 void VsAccessible::afterCall()
 {
     const BattleState &state = m_engine.State();
-    if (state.Phase == kPhaseWaiting && state.InfoPos >= 0 && state.InfoPos < 2 * kHand &&
+    if (state.Phase == kPhaseWaiting && isSlot(state.InfoPos) &&
         !m_board.picCardI.pic->isHidden()) {
         m_infoSlot = state.InfoPos;
-        m_info = state.Hand[std::size_t(m_infoSlot / kHand)][std::size_t(m_infoSlot % kHand)];
+        m_info = state.CardAt(m_infoSlot);
     }
     for (Told &told : m_told) {
         const QString name = nameOf(told.widget);
@@ -273,8 +271,8 @@ void VsAccessible::clash(std::int16_t winner, std::int16_t amount, std::int32_t 
 {
     const BattleState &state = m_engine.State();
     m_earlier = m_clash;
-    for (std::size_t side = 0; side < 2; ++side)
-        m_clash[side] = state.Hand[side][std::size_t(state.PlayPos[side])];
+    for (int side = 0; side < kSideCount; ++side)
+        m_clash[std::size_t(side)] = state.Played(side);
     m_message = SpokenText::clash(winner, amount, kind, m_clash[0], m_clash[1]);
     Spoken::tell(m_board.lblMessage, QAccessible::NameChanged);
 }

@@ -19,9 +19,36 @@ const QColor kLineColor(255, 128, 0);
 const QColor kBarRed(0xD9, 0x38, 0x3A);
 const QColor kBarBlue(0x3A, 0x6F, 0xE0);
 
+// The win/lose lines run from the middle of each player card's place up to the computer's
+// row; their marks stand at both ends.
+constexpr float kLineInset = kCardWidth / 2 + 1;
+constexpr float kLineTop = 200;
+constexpr float kLineBottom = 352;
+constexpr float kMarkInset = kLineInset - 6;
+constexpr std::array<int, kSideCount> kMarkTop = {360, 176};
+// The side labels stand over the player's played card and under the computer's.
+constexpr int kSideLabelHeight = 25;
+
 QString indexed(const QString &name, int index)
 {
     return name + QString::number(index);
+}
+
+int px(float position)
+{
+    return static_cast<int>(position);
+}
+
+QRect cardRect(AniPos at)
+{
+    return {px(at.Left), px(at.Top), kCardWidth, kCardHeight};
+}
+
+QRect sideLabelRect(int side)
+{
+    const AniPos card = BattlePos.at(static_cast<std::size_t>(side));
+    const float top = side == 0 ? card.Top - kSideLabelHeight + 1 : card.Top + kCardHeight - 1;
+    return {px(card.Left), px(top), kCardWidth, kSideLabelHeight};
 }
 
 QLabel *makeLabel(QWidget *parent, const QString &name, const QRect &geometry,
@@ -89,7 +116,7 @@ SidePanel makeSidePanel(QWidget *client, int side)
     SidePanel panel;
     panel.fraChar = new FramePanel(client);
     panel.fraChar->setObjectName(indexed(u"fraChar"_s, side));
-    panel.fraChar->setGeometry(592, side == 0 ? 408 : 0, 201, 145);
+    panel.fraChar->setGeometry(px(kBoardWidth), side == 0 ? 408 : 0, 201, 145);
     panel.fraChar->setFont(Fonts::PGothic(9.75, true));
     QWidget *frame = panel.fraChar;
 
@@ -132,7 +159,7 @@ void makeCardInfo(VsBoard &board)
 {
     board.fraCardInfo = new FramePanel(board.client);
     board.fraCardInfo->setObjectName(u"fraCardInfo"_s);
-    board.fraCardInfo->setGeometry(592, 144, 201, 265);
+    board.fraCardInfo->setGeometry(px(kBoardWidth), 144, 201, 265);
     board.picCardI = makeCard(board.fraCardInfo, u"I"_s, QRect(4, 10, 86, 149), -2, false);
 
     auto *texts = new FramePanel(board.fraCardInfo);
@@ -203,40 +230,39 @@ QPoint VsBoard::FacePosition(int number)
 
 VsBoard::VsBoard(QWidget *board) : client(board)
 {
-    for (int s = 0; s < 2; ++s) {
-        QLabel *label = makeLabel(client, indexed(u"lblChar"_s, s),
-                                  s == 0 ? QRect(160, 200, 90, 25) : QRect(344, 328, 90, 25),
+    for (int s = 0; s < kSideCount; ++s) {
+        QLabel *label = makeLabel(client, indexed(u"lblChar"_s, s), sideLabelRect(s),
                                   s == 0 ? u"you"_s : u"enemy"_s, Qt::AlignCenter);
         label->setFont(Fonts::PGothic(12, true));
         label->setStyleSheet(u"color: #E8C05A;"_s);
         lblChar[std::size_t(s)] = label;
     }
-    for (int i = 0; i < 6; ++i) {
-        const auto x = static_cast<float>(54 + 96 * i);
-        linVs[std::size_t(i)] = new VsLine(kLineColor, x, 200, x, 352, client);
+    for (int i = 0; i < kHandSize; ++i) {
+        const float x = CardPos.at(std::size_t(i)).Left + kLineInset;
+        linVs[std::size_t(i)] = new VsLine(kLineColor, x, kLineTop, x, kLineBottom, client);
         linVs[std::size_t(i)]->setObjectName(indexed(u"linVs"_s, i));
         linVs[std::size_t(i)]->hide();
     }
-    for (int i = 0; i < 12; ++i) {
-        QLabel *mark =
-            makeLabel(client, indexed(u"lblVs"_s, i),
-                      QRect(48 + 96 * (i % 6), i < 6 ? 360 : 176, 16, 17), {}, Qt::AlignCenter);
+    for (int i = 0; i < kSlotCount; ++i) {
+        const QRect place(px(CardPos.at(std::size_t(i)).Left + kMarkInset),
+                          kMarkTop.at(std::size_t(sideOf(i))), 16, 17);
+        QLabel *mark = makeLabel(client, indexed(u"lblVs"_s, i), place, {}, Qt::AlignCenter);
         mark->setFont(Fonts::PGothic(9, true));
         mark->hide();
         lblVs[std::size_t(i)] = mark;
     }
     shpOnBox = new ShapeBox(kRed, 2, client);
     shpOnBox->setObjectName(u"shpOnBox"_s);
-    shpOnBox->setGeometry(7, 391, 93, 156);
+    // Around the first card, one pixel outside it.
+    shpOnBox->setGeometry(cardRect(CardPos[0]).adjusted(-1, -1, 2, 2));
 
-    for (int s = 0; s < 2; ++s)
-        picCardF[std::size_t(s)] =
-            makeCard(client, u"F"_s + QString::number(s),
-                     s == 0 ? QRect(160, 224, 90, 153) : QRect(344, 176, 90, 153), 0, true);
-    for (int slot = 0; slot < 12; ++slot) {
-        const QPoint home(8 + 96 * (slot % 6), slot < 6 ? 392 : 8);
+    for (int s = 0; s < kSideCount; ++s)
+        picCardF[std::size_t(s)] = makeCard(client, u"F"_s + QString::number(s),
+                                            cardRect(BattlePos.at(std::size_t(s))), 0, true);
+    for (int slot = 0; slot < kSlotCount; ++slot) {
         CardView &card = picCard[std::size_t(slot)];
-        card = makeCard(client, QString::number(slot), QRect(home, QSize(90, 153)), 0, true);
+        card = makeCard(client, QString::number(slot), cardRect(CardPos.at(std::size_t(slot))), 0,
+                        true);
         card.pic->setMouseTracking(true);
     }
 
@@ -247,7 +273,7 @@ VsBoard::VsBoard(QWidget *board) : client(board)
     lblMessage->move(8, 360);
     lblMessage->hide();
 
-    for (int s = 0; s < 2; ++s)
+    for (int s = 0; s < kSideCount; ++s)
         side[std::size_t(s)] = makeSidePanel(client, s);
     makeCardInfo(*this);
     makeCharSelect(*this);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "battle/BoardLayout.h"
+
 #include <QPoint>
 
 #include <array>
@@ -57,16 +59,16 @@ struct VsBoard
     QWidget *client;
 
     // Hand slots 0..11, the two played cards, and the enlarged card of the information panel.
-    std::array<CardView, 12> picCard;
-    std::array<CardView, 2> picCardF;
+    std::array<CardView, kSlotCount> picCard;
+    std::array<CardView, kSideCount> picCardF;
     CardView picCardI;
 
-    std::array<QLabel *, 2> lblChar{};
+    std::array<QLabel *, kSideCount> lblChar{};
     ShapeBox *shpOnBox = nullptr;
-    std::array<VsLine *, 6> linVs{};
-    std::array<QLabel *, 12> lblVs{};
+    std::array<VsLine *, kHandSize> linVs{};
+    std::array<QLabel *, kSlotCount> lblVs{};
 
-    std::array<SidePanel, 2> side;
+    std::array<SidePanel, kSideCount> side;
 
     FramePanel *fraCardInfo = nullptr;
     QLabel *lblCardName = nullptr;

@@ -15,9 +15,6 @@
 
 namespace {
 
-// Cards in each side's hand: the board has a row of places for each.
-constexpr int kHand = static_cast<int>(CardPos.size()) / 2;
-
 bool isFace(const VsBoard &board, const QWidget *widget, std::int16_t &face)
 {
     for (int i = 1; i <= VsBoard::kMaxFaces; ++i) {
@@ -31,7 +28,7 @@ bool isFace(const VsBoard &board, const QWidget *widget, std::int16_t &face)
 
 bool isCard(const VsBoard &board, const QWidget *widget, std::int16_t &slot)
 {
-    for (int s = 0; s < 2 * kHand; ++s) {
+    for (int s = 0; s < kSlotCount; ++s) {
         if (board.picCard[std::size_t(s)].pic == widget) {
             slot = static_cast<std::int16_t>(s);
             return true;
@@ -58,8 +55,7 @@ bool shownFace(const VsBoard &board, int face)
 
 bool occupied(const VsBoard &board, int slot)
 {
-    return slot >= 0 && slot < 2 * kHand &&
-           !cardWidget(board, static_cast<std::int16_t>(slot))->isHidden();
+    return isSlot(slot) && !cardWidget(board, static_cast<std::int16_t>(slot))->isHidden();
 }
 
 // The faces shown, in reading order of the grid as it is drawn.
@@ -129,9 +125,9 @@ std::int16_t nextRow(const VsBoard &board, std::int16_t from, int step)
 std::vector<std::int16_t> row(const VsBoard &board, int side)
 {
     std::vector<std::int16_t> cards;
-    for (int pos = 0; pos < kHand; ++pos) {
-        if (occupied(board, side * kHand + pos))
-            cards.push_back(static_cast<std::int16_t>(side * kHand + pos));
+    for (int pos = 0; pos < kHandSize; ++pos) {
+        if (occupied(board, slotOf(side, pos)))
+            cards.push_back(static_cast<std::int16_t>(slotOf(side, pos)));
     }
     return cards;
 }
@@ -141,7 +137,7 @@ std::optional<std::int16_t> nearestIn(const VsBoard &board, int side, int pos)
 {
     std::optional<std::int16_t> best;
     for (std::int16_t slot : row(board, side)) {
-        if (!best || std::abs(slot % kHand - pos) < std::abs(*best % kHand - pos))
+        if (!best || std::abs(handPosOf(slot) - pos) < std::abs(handPosOf(*best) - pos))
             best = slot;
     }
     return best;
@@ -283,7 +279,7 @@ void VsKeys::selectionKey(int key, bool repeated)
 void VsKeys::boardKey(int key, bool repeated)
 {
     const std::optional<std::int16_t> current = currentCard();
-    const int side = current ? *current / kHand : 0;
+    const int side = current ? sideOf(*current) : 0;
     const std::vector<std::int16_t> cards = row(m_board, side);
     std::optional<std::int16_t> target;
     switch (key) {
@@ -296,9 +292,9 @@ void VsKeys::boardKey(int key, bool repeated)
             break;
         }
         target = current;
-        for (int pos = *current % kHand + step; pos >= 0 && pos < kHand; pos += step) {
-            if (occupied(m_board, side * kHand + pos)) {
-                target = static_cast<std::int16_t>(side * kHand + pos);
+        for (int pos = handPosOf(*current) + step; pos >= 0 && pos < kHandSize; pos += step) {
+            if (occupied(m_board, slotOf(side, pos))) {
+                target = static_cast<std::int16_t>(slotOf(side, pos));
                 break;
             }
         }
@@ -308,7 +304,7 @@ void VsKeys::boardKey(int key, bool repeated)
     case Qt::Key_Down: {
         const int to = key == Qt::Key_Up ? 1 : 0;
         target = current && side == to ? current
-                                       : nearestIn(m_board, to, current ? *current % kHand : 0);
+                                       : nearestIn(m_board, to, current ? handPosOf(*current) : 0);
         break;
     }
     case Qt::Key_Home:
@@ -388,7 +384,7 @@ void VsKeys::afterCall()
         // pointing at it, as the mouse would rest there.
         const bool wasCard = isCard(m_board, target, at);
         const std::optional<std::int16_t> next =
-            nearestIn(m_board, wasCard ? at / kHand : 0, wasCard ? at % kHand : 0);
+            nearestIn(m_board, wasCard ? sideOf(at) : 0, wasCard ? handPosOf(at) : 0);
         standOn(next ? cardWidget(m_board, *next) : nullptr);
     }
 }

@@ -145,7 +145,7 @@ void frmVs::buildMenus()
 
 void frmVs::connectElements()
 {
-    for (int slot = 0; slot < 12; ++slot) {
+    for (int slot = 0; slot < kSlotCount; ++slot) {
         const auto s = static_cast<std::int16_t>(slot);
         PictureBox *card = m_board->picCard[std::size_t(slot)].pic;
         connect(card, &PictureBox::pointed, this, [this, s] { m_input->pointCard(s); });

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "battle/BoardLayout.h"
+
 #include <QMainWindow>
 #include <QSize>
 
@@ -38,7 +40,7 @@ public:
     // Known without a window, so the version box can list it.
     static QString Version();
     // The board and its panels, the largest client area of the game's windows.
-    static constexpr QSize ClientSize() { return {794, 556}; }
+    static constexpr QSize ClientSize() { return {794, static_cast<int>(kBoardHeight)}; }
 
     // Fixes the two sides (-1: chosen on the selection panel) before the window is shown.
     // Throws std::out_of_range for a number that is no character.

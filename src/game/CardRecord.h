@@ -5,7 +5,25 @@
 #include <QString>
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+
+// A card's colour: red beats blue, blue beats yellow, yellow beats red; white is decided by
+// number alone. The colour count sizes the card backgrounds and the colour table.
+inline constexpr std::int32_t kColorRed = 0;
+inline constexpr std::int32_t kColorBlue = 1;
+inline constexpr std::int32_t kColorYellow = 2;
+inline constexpr std::int32_t kColorWhite = 3;
+inline constexpr std::size_t kColorCount = 4;
+
+constexpr bool isCardColor(std::int32_t color)
+{
+    return color >= 0 && static_cast<std::size_t>(color) < kColorCount;
+}
+
+// A card's attack type.
+inline constexpr std::int32_t kAtPhysical = 0;
+inline constexpr std::int32_t kAtMagic = 1;
 
 // One card: a row of the card table, a normal-card preset, or a card in a hand.
 struct CardRecord
@@ -17,10 +35,10 @@ struct CardRecord
     QString Comment;
     // 0..9, shown on the card.
     std::int16_t Number = 0;
-    // 0 red, 1 blue, 2 yellow, 3 white.
-    std::int32_t Color = 0;
-    // 0 physical, 1 magic.
-    std::int32_t AtType = 0;
+    // kColorRed..kColorWhite.
+    std::int32_t Color = kColorRed;
+    // kAtPhysical or kAtMagic.
+    std::int32_t AtType = kAtPhysical;
     // Effect kind 0..5.
     std::int32_t Extra = 0;
     // Point size of the card's name in the hand.

@@ -6,8 +6,8 @@ std::int32_t gCharCount = 0;
 std::vector<CardRecord> gCards;
 std::int32_t gCardCount = 0;
 
-std::array<QString, 4> gCardBGFile;
-std::array<Picture, 4> gCardBG;
+std::array<QString, kColorCount> gCardBGFile;
+std::array<Picture, kColorCount> gCardBG;
 
 std::vector<QString> gAbsNomalFile;
 std::vector<Picture> gAbsNomalPic;
@@ -19,4 +19,4 @@ std::int16_t gMagNomalMax = -1;
 
 std::array<CardRecord, 10> gNomalCard;
 
-std::array<std::array<std::int16_t, 4>, 4> gColorWin;
+std::array<std::array<std::int16_t, kColorCount>, kColorCount> gColorWin;

@@ -22,8 +22,8 @@ extern std::vector<CardRecord> gCards;
 extern std::int32_t gCardCount;
 
 // Background picture of a card, by colour 0..3.
-extern std::array<QString, 4> gCardBGFile;
-extern std::array<Picture, 4> gCardBG;
+extern std::array<QString, kColorCount> gCardBGFile;
+extern std::array<Picture, kColorCount> gCardBG;
 
 // Pictures of generated physical cards, entries 0..gAbsNomalMax (-1 when empty).
 extern std::vector<QString> gAbsNomalFile;
@@ -40,4 +40,4 @@ extern std::array<CardRecord, 10> gNomalCard;
 
 // gColorWin[a][b]: 0 when a card of colour a beats one of colour b, 1 when it loses, -1 when
 // colour does not decide.
-extern std::array<std::array<std::int16_t, 4>, 4> gColorWin;
+extern std::array<std::array<std::int16_t, kColorCount>, kColorCount> gColorWin;

@@ -8,6 +8,7 @@
 #include "Music.h"
 #include "Tables.h"
 #include "TalkFiles.h"
+#include "game/CardRecord.h"
 #include "platform/Pictures.h"
 
 #include <QDir>
@@ -73,7 +74,7 @@ bool writePictures(const QDir &folder)
                          [&] { return Faces::portrait(member.look); }))
             return false;
     }
-    for (int color = 0; color < 4; ++color) {
+    for (int color = 0; color < static_cast<int>(kColorCount); ++color) {
         if (!savePicture(folder, Tables::backgroundName(color),
                          [&] { return CardArt::background(color); }))
             return false;

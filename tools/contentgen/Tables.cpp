@@ -63,7 +63,7 @@ bool writeCharacters(const QDir &folder, QString &problem)
 bool writeCards(const QDir &folder, QString &problem)
 {
     clsCard table; // empties the shared tables
-    for (int color = 0; color < 4; ++color)
+    for (int color = 0; color < static_cast<int>(kColorCount); ++color)
         gCardBGFile[static_cast<std::size_t>(color)] = backgroundName(color);
     for (int i = 0; i < CardArt::NomalCount; ++i) {
         gAbsNomalFile.push_back(nomalName(0, i));

@@ -1,6 +1,7 @@
 #include "BattleShots.h"
 
 #include "battle/BattleEngine.h"
+#include "battle/BoardLayout.h"
 #include "battle/Random.h"
 #include "battle/hCard.h"
 #include "battle_view/AnimeTimer.h"
@@ -89,8 +90,7 @@ int bestCard(const frmVs &window)
         for (int enemy = 0; enemy < 6; ++enemy) {
             if (element<QWidget>(window, u"picCard"_s + QString::number(6 + enemy))
                     ->isVisibleTo(&window))
-                wins += hCard::CardJudge(state.Hand[0][std::size_t(pos)],
-                                         state.Hand[1][std::size_t(enemy)]) == 0;
+                wins += hCard::CardJudge(state.Card(0, pos), state.Card(1, enemy)) == 0;
         }
         if (wins > bestWins) {
             best = pos;
@@ -190,7 +190,10 @@ bool renderBattleShots(const QDir &out, const BattleShotNames &names)
         [&] {
             window.animeTimer().setRate(1);
             when(
-                &window, [&] { return message->x() <= (592 - message->width()) / 2; },
+                &window,
+                [&] {
+                    return message->x() <= (static_cast<int>(kBoardWidth) - message->width()) / 2;
+                },
                 [&] {
                     ok = grab(window, out, names.win) && ok;
                     won = true;

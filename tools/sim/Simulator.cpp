@@ -11,35 +11,28 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const CardRecord &handCard(const BattleState &state, int side, int pos)
-{
-    return state.Hand[static_cast<std::size_t>(side)][static_cast<std::size_t>(pos)];
-}
-
 std::int16_t maxHp(const BattleState &state, int side)
 {
-    return gChars[static_cast<std::size_t>(state.VsChr[static_cast<std::size_t>(side)])].Hp;
+    return gChars[static_cast<std::size_t>(state.Chr(side))].Hp;
 }
 
 // Hit points the player gains on balance when player card `mine` meets computer card `theirs`.
 int swing(const BattleState &state, int mine, int theirs)
 {
-    const CardRecord &a = handCard(state, 0, mine);
-    const CardRecord &b = handCard(state, 1, theirs);
+    const CardRecord &a = state.Card(0, mine);
+    const CardRecord &b = state.Card(1, theirs);
     const std::int16_t r = hCard::CardJudge(a, b);
     if (r == -1)
         return 0;
     const int w = r;
     const int l = 1 - w;
     const CardRecord &win = w == 0 ? a : b;
-    const int amount = hCard::CardDamage(win, state.VsChar[static_cast<std::size_t>(w)],
-                                         w == 0 ? b : a, state.VsChar[static_cast<std::size_t>(l)]);
+    const int amount = hCard::CardDamage(win, state.Fighter(w), w == 0 ? b : a, state.Fighter(l));
     const int sign = w == 0 ? 1 : -1;
     if (win.Extra >= hCard::kExtraNormal && win.Extra <= hCard::kExtraDual)
-        return sign * std::min(amount, int{state.VsChar[static_cast<std::size_t>(l)].Hp});
+        return sign * std::min(amount, int{state.Fighter(l).Hp});
     if (win.Extra == hCard::kExtraHeal)
-        return sign * std::clamp(maxHp(state, w) - state.VsChar[static_cast<std::size_t>(w)].Hp, 0,
-                                 amount);
+        return sign * std::clamp(maxHp(state, w) - state.Fighter(w).Hp, 0, amount);
     return 0;
 }
 
@@ -57,19 +50,19 @@ QString describe(const CardRecord &card)
 
 } // namespace
 
-std::int16_t BestCard(const BattleState &state, const std::array<bool, 12> &occupied)
+std::int16_t BestCard(const BattleState &state, const std::array<bool, kSlotCount> &occupied)
 {
     std::int16_t best = -1;
     int bestSwing = 0;
-    for (int mine = 0; mine < 6; ++mine) {
+    for (int mine = 0; mine < kHandSize; ++mine) {
         if (!occupied[static_cast<std::size_t>(mine)])
             continue;
         // Each of the computer's six starting positions is equally likely.
         int total = 0;
-        for (int start = 0; start < 6; ++start) {
-            for (int i = 0; i < 6; ++i) {
-                const int theirs = (start + i) % 6;
-                if (occupied[static_cast<std::size_t>(6 + theirs)]) {
+        for (int start = 0; start < kHandSize; ++start) {
+            for (int i = 0; i < kHandSize; ++i) {
+                const int theirs = (start + i) % kHandSize;
+                if (occupied[static_cast<std::size_t>(slotOf(1, theirs))]) {
                     total += swing(state, mine, theirs);
                     break;
                 }
@@ -118,21 +111,19 @@ BattleOutcome Simulator::Play(std::int16_t you, std::int16_t enemy, QTextStream 
         const BattleState before = state;
         m_engine.SelectCard(slot);
         m_engine.SelectCard(slot);
-        const CardRecord &mine = handCard(before, 0, state.PlayPos[0]);
-        const CardRecord &theirs = handCard(before, 1, state.PlayPos[1]);
+        const CardRecord &mine = before.Card(0, state.PlayPos[0]);
+        const CardRecord &theirs = before.Card(1, state.PlayPos[1]);
         *log << u"  you play "_s << describe(mine) << u", enemy plays "_s << describe(theirs);
         const std::int16_t r = hCard::CardJudge(mine, theirs);
         if (r == -1) {
             *log << u": draw\n"_s;
         } else {
-            const bool byColour = mine.Color >= 0 && mine.Color < 4 && theirs.Color >= 0 &&
-                                  theirs.Color < 4 &&
+            const bool byColour = isCardColor(mine.Color) && isCardColor(theirs.Color) &&
                                   gColorWin[static_cast<std::size_t>(mine.Color)]
                                            [static_cast<std::size_t>(theirs.Color)] != -1;
             const CardRecord &win = r == 0 ? mine : theirs;
-            const int amount = hCard::CardDamage(win, before.VsChar[static_cast<std::size_t>(r)],
-                                                 r == 0 ? theirs : mine,
-                                                 before.VsChar[static_cast<std::size_t>(1 - r)]);
+            const int amount = hCard::CardDamage(win, before.Fighter(r), r == 0 ? theirs : mine,
+                                                 before.Fighter(1 - r));
             *log << u": "_s << (r == 0 ? u"you win"_s : u"enemy wins"_s)
                  << (byColour ? u" by colour"_s : u" by number"_s);
             if (win.Extra == hCard::kExtraHeal)
@@ -155,14 +146,14 @@ BattleOutcome Simulator::Play(std::int16_t you, std::int16_t enemy, QTextStream 
 
 std::int16_t Simulator::ChooseCard()
 {
-    std::array<bool, 12> occupied{};
-    for (int slot = 0; slot < 12; ++slot)
+    std::array<bool, kSlotCount> occupied{};
+    for (int slot = 0; slot < kSlotCount; ++slot)
         occupied[static_cast<std::size_t>(slot)] = m_screen.picCard(slot).Visible();
     if (m_player == PlayerKind::Best)
         return BestCard(m_engine.State(), occupied);
-    const auto cards = std::count(occupied.begin(), occupied.begin() + 6, true);
+    const auto cards = std::count(occupied.begin(), occupied.begin() + kHandSize, true);
     auto k = static_cast<std::ptrdiff_t>(m_random.Rnd() * static_cast<double>(cards));
-    for (std::int16_t pos = 0; pos < 6; ++pos) {
+    for (std::int16_t pos = 0; pos < kHandSize; ++pos) {
         if (occupied[static_cast<std::size_t>(pos)] && k-- == 0)
             return pos;
     }
@@ -171,11 +162,11 @@ std::int16_t Simulator::ChooseCard()
 
 void Simulator::LogHands(QTextStream &log)
 {
-    for (int side = 0; side < 2; ++side) {
+    for (int side = 0; side < kSideCount; ++side) {
         log << (side == 0 ? u"  you:  "_s : u"  enemy:"_s);
-        for (int pos = 0; pos < 6; ++pos) {
-            if (m_screen.picCard(side * 6 + pos).Visible())
-                log << u" ["_s << pos << u"] "_s << describe(handCard(m_engine.State(), side, pos));
+        for (int pos = 0; pos < kHandSize; ++pos) {
+            if (m_screen.picCard(slotOf(side, pos)).Visible())
+                log << u" ["_s << pos << u"] "_s << describe(m_engine.State().Card(side, pos));
         }
         log << u'\n';
     }

@@ -53,4 +53,4 @@ private:
 // the turn (damage dealt and healing gained, less damage taken and the computer's healing),
 // knowing that the computer starts at a random position and takes the first card to its right.
 // Ties go to the leftmost card; -1 when the player holds no card. `occupied` is by slot 0..11.
-std::int16_t BestCard(const BattleState &state, const std::array<bool, 12> &occupied);
+std::int16_t BestCard(const BattleState &state, const std::array<bool, kSlotCount> &occupied);
