@@ -13,6 +13,7 @@
 #include "TickRecorder.h"
 #include "adventure/frmADV.h"
 #include "app/GameWindows.h"
+#include "app/PlayerClicks.h"
 #include "app/basMain.h"
 #include "app/frmTitle.h"
 #include "battle/BattleEngine.h"
@@ -31,7 +32,6 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
-#include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
 
@@ -82,20 +82,13 @@ double floorIdleCpuPercent(double seconds)
     return percent;
 }
 
+// As the window system would click: the press moves the focus too.
 void click(QWidget *widget)
 {
-    const QPoint at = widget->rect().center();
-    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QCoreApplication::sendEvent(widget, &move);
-    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+    PlayerClicks::pointAt(widget);
+    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
     // The click's work runs from the event loop, battle turns with their waits included.
     QCoreApplication::processEvents();
-}
-
-QWidget *child(const QWidget &window, const QString &name)
-{
-    return window.findChild<QWidget *>(name);
 }
 
 class Game
@@ -118,10 +111,10 @@ public:
     // Opens a free battle and chooses the two sides; the battle starts with the second click.
     void chooseBattle(int you, int enemy)
     {
-        click(child(adventure(), u"cmdADV3"_s));
+        click(PlayerClicks::freeBattleButton(adventure()));
         QTest::qWait(50);
-        click(child(battle(), u"imgChar"_s + QString::number(you)));
-        click(child(battle(), u"imgChar"_s + QString::number(enemy)));
+        click(PlayerClicks::face(battle(), you));
+        click(PlayerClicks::face(battle(), enemy));
     }
 
     bool waitingForCard() const
@@ -133,13 +126,9 @@ public:
     // Raises the player's first card and plays it.
     void playTurn()
     {
-        for (int pos = 0; pos < 6; ++pos) {
-            QWidget *card = child(battle(), u"picCard"_s + QString::number(pos));
-            if (card->isVisibleTo(&battle())) {
-                click(card);
-                click(card);
-                return;
-            }
+        if (QWidget *card = PlayerClicks::firstCard(battle())) {
+            click(card);
+            click(card);
         }
     }
 

@@ -4,6 +4,7 @@
 #include "platform/ExitProcedures.h"
 #include "platform/Fonts.h"
 #include "platform/MsgBox.h"
+#include "platform/Palette.h"
 #include "platform/Pictures.h"
 #include "platform/WindowPlace.h"
 
@@ -81,8 +82,9 @@ frmADV::frmADV(QWidget *parent) : QMainWindow(parent)
     auto *client = new QWidget(this);
     client->setObjectName(u"frmADVClient"_s);
     client->setAttribute(Qt::WA_StyledBackground);
-    client->setStyleSheet(u"#frmADVClient { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
-                          u" stop:0 #2E276B, stop:1 #1B163A); }"_s);
+    client->setStyleSheet(
+        u"#frmADVClient { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+        u" stop:0 %1, stop:1 %2); }"_s.arg(Palette::Indigo.name(), Palette::Night.name()));
     client->setFixedSize(kClientWidth, kClientHeight);
     client->setMouseTracking(true);
     client->installEventFilter(this);

@@ -2,6 +2,7 @@
 
 #include "adventure/frmADV.h"
 #include "app/GameWindows.h"
+#include "app/PlayerClicks.h"
 #include "battle/BattleEngine.h"
 #include "battle_view/AnimeTimer.h"
 #include "battle_view/frmVs.h"
@@ -11,7 +12,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QTimer>
 
 #include <cstdio>
@@ -27,18 +27,6 @@ namespace {
 constexpr double kHurry = 25;
 // How often the player looks at the screen.
 constexpr int kLookMs = 10;
-
-void click(QWidget *widget)
-{
-    const QPointF at = QRectF(widget->rect()).center();
-    const QPointF global = widget->mapToGlobal(at);
-    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(widget, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QCoreApplication::sendEvent(widget, &release);
-}
 
 // Looks at the windows every few milliseconds and does the next thing a player would. It
 // looks from inside the battle's waits too, as a player's clicks arrive there.
@@ -69,7 +57,7 @@ void Player::look()
     switch (m_stage) {
     case Stage::OpenBattle:
         if (adventure.isVisible()) {
-            click(adventure.findChild<QAbstractButton *>(u"cmdADV3"_s));
+            PlayerClicks::sendClick(PlayerClicks::freeBattleButton(adventure));
             m_stage = Stage::ChooseSides;
         }
         return;
@@ -79,7 +67,7 @@ void Player::look()
         if (!battle.isVisible() || engine.Busy() || engine.State().Phase != kPhaseSelecting)
             return;
         const bool yours = engine.State().VsChr[0] == -1;
-        click(battle.findChild<QWidget *>(u"imgChar"_s + QString::number(yours ? 1 : 2)));
+        PlayerClicks::sendClick(PlayerClicks::face(battle, yours ? 1 : 2));
         if (!yours) {
             battle.animeTimer().setRate(kHurry);
             m_stage = Stage::Play;
@@ -118,14 +106,9 @@ void Player::play(frmVs &battle)
         return;
     if (m_secondBattle)
         battle.animeTimer().setRate(1);
-    // The first card of the hand: one click raises it, the next plays it.
-    for (int pos = 0; pos < 6; ++pos) {
-        auto *card = battle.findChild<QWidget *>(u"picCard"_s + QString::number(pos));
-        if (card->isVisibleTo(&battle)) {
-            click(card);
-            return;
-        }
-    }
+    // The first card of the hand: one look raises it, the next plays it.
+    if (QWidget *card = PlayerClicks::firstCard(battle))
+        PlayerClicks::sendClick(card);
 }
 
 } // namespace

@@ -7,8 +7,8 @@
 
 // One display element of the battle screen as the battle logic sees it: a card's picture box,
 // a label, a face image, the talk balloon. Positions and sizes are in pixels of the element's
-// container. Each element takes only the properties that make sense for its kind; the others
-// are ignored.
+// container. Every element has a place and a visibility. Of the other properties each takes
+// only those that make sense for its kind; the rest it ignores, and they read back empty or 0.
 class DisplayElement
 {
 public:
@@ -23,21 +23,21 @@ public:
     virtual void setVisible(bool visible) = 0;
 
     // A label that sizes itself to its text reports its new size once its caption is set.
-    virtual float Width() const = 0;
-    virtual float Height() const = 0;
+    virtual float Width() const { return 0; }
+    virtual float Height() const { return 0; }
 
-    virtual QString Caption() const = 0;
-    virtual void setCaption(const QString &caption) = 0;
+    virtual QString Caption() const { return {}; }
+    virtual void setCaption(const QString &) {}
 
-    virtual QRgb ForeColor() const = 0;
-    virtual void setForeColor(QRgb color) = 0;
+    virtual QRgb ForeColor() const { return 0; }
+    virtual void setForeColor(QRgb) {}
 
-    virtual ::Picture Picture() const = 0;
-    virtual void setPicture(const ::Picture &picture) = 0;
+    virtual ::Picture Picture() const { return {}; }
+    virtual void setPicture(const ::Picture &) {}
 
-    virtual float FontSize() const = 0;
-    virtual void setFontSize(float size) = 0;
+    virtual float FontSize() const { return 0; }
+    virtual void setFontSize(float) {}
 
     // A short text the screen keeps with the element (a card's attack type).
-    virtual void setTag(const QString &tag) = 0;
+    virtual void setTag(const QString &) {}
 };

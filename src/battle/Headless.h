@@ -6,8 +6,8 @@
 
 #include <array>
 
-// An element of a screen that shows nothing: it keeps its place, visibility and size, which
-// the battle reads back, and lets texts, colours and pictures go.
+// An element of a screen that shows nothing: it keeps its place and visibility, which the
+// battle reads back, and lets everything else go.
 class NullElement : public DisplayElement
 {
 public:
@@ -20,17 +20,6 @@ public:
     }
     bool Visible() const override { return m_visible; }
     void setVisible(bool visible) override { m_visible = visible; }
-    float Width() const override { return 0; }
-    float Height() const override { return 0; }
-    QString Caption() const override { return {}; }
-    void setCaption(const QString &) override {}
-    QRgb ForeColor() const override { return 0; }
-    void setForeColor(QRgb) override {}
-    ::Picture Picture() const override { return {}; }
-    void setPicture(const ::Picture &) override {}
-    float FontSize() const override { return 0; }
-    void setFontSize(float) override {}
-    void setTag(const QString &) override {}
 
 private:
     float m_left = 0;

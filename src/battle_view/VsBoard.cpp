@@ -89,14 +89,15 @@ CardView makeCard(QWidget *parent, const QString &suffix, const QRect &geometry,
 
     card.name = makeLabel(card.pic, u"lblCard"_s + suffix, QRect(6 + shift, 10 + shift, 74, 15), {},
                           Qt::AlignCenter);
-    card.name->setStyleSheet(u"background: rgba(27, 22, 58, 180); color: #F8F1DE;"
-                             u" border-radius: 3px;"_s);
+    card.name->setStyleSheet(u"background: %1; color: %2; border-radius: 3px;"_s.arg(
+        Palette::rgba(Palette::Night, 180), Palette::Ivory.name()));
 
     card.number = makeLabel(card.pic, u"lblCardNum"_s + suffix,
                             QRect(28 + shift, 115 + shift, 33, 25), {}, Qt::AlignCenter);
     card.number->setFont(Fonts::PGothic(13, true));
-    card.number->setStyleSheet(u"background: rgba(27, 22, 58, 200); color: #E8C05A;"
-                               u" border: 1px solid #B0802A; border-radius: 12px;"_s);
+    card.number->setStyleSheet(
+        u"background: %1; color: %2; border: 1px solid %3; border-radius: 12px;"_s.arg(
+            Palette::rgba(Palette::Night, 200), Palette::Gold.name(), Palette::DeepGold.name()));
 
     // The card answers the pointer wherever it is pointed, its inner elements included.
     for (QWidget *inner : {static_cast<QWidget *>(card.img), static_cast<QWidget *>(card.name),
@@ -184,13 +185,14 @@ void makeCharSelect(VsBoard &board)
     board.picCharSelect->setAttribute(Qt::WA_StyledBackground);
     board.picCharSelect->setStyleSheet(
         u"#picCharSelect { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
-        u" stop:0 #2E276B, stop:1 #1B163A); border: 1px solid #B0802A; border-radius: 8px; }"_s);
+        u" stop:0 %1, stop:1 %2); border: 1px solid %3; border-radius: 8px; }"_s.arg(
+            Palette::Indigo.name(), Palette::Night.name(), Palette::DeepGold.name()));
     board.picCharSelect->setFocusPolicy(Qt::StrongFocus);
 
     QLabel *title = makeLabel(board.picCharSelect, u"lblCharSelect"_s, QRect(72, 0, 417, 49),
                               u"キャラクターセレクト"_s, Qt::AlignCenter);
     title->setFont(Fonts::PGothic(21.75, true));
-    title->setStyleSheet(u"color: #E8C05A;"_s);
+    title->setStyleSheet(u"color: %1;"_s.arg(Palette::Gold.name()));
 
     for (int i = 0; i <= VsBoard::kMaxFaces; ++i) {
         auto *face = new PictureBox(PictureBox::Fit::Contain, board.picCharSelect);
@@ -234,7 +236,7 @@ VsBoard::VsBoard(QWidget *board) : client(board)
         QLabel *label = makeLabel(client, indexed(u"lblChar"_s, s), sideLabelRect(s),
                                   s == 0 ? u"you"_s : u"enemy"_s, Qt::AlignCenter);
         label->setFont(Fonts::PGothic(12, true));
-        label->setStyleSheet(u"color: #E8C05A;"_s);
+        label->setStyleSheet(u"color: %1;"_s.arg(Palette::Gold.name()));
         lblChar[std::size_t(s)] = label;
     }
     for (int i = 0; i < kHandSize; ++i) {

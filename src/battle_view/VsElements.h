@@ -22,15 +22,6 @@ public:
     void setVisible(bool visible) override;
     float Width() const override;
     float Height() const override;
-    QString Caption() const override { return {}; }
-    void setCaption(const QString &) override {}
-    QRgb ForeColor() const override { return 0; }
-    void setForeColor(QRgb) override {}
-    ::Picture Picture() const override { return {}; }
-    void setPicture(const ::Picture &) override {}
-    float FontSize() const override { return 0; }
-    void setFontSize(float) override {}
-    void setTag(const QString &) override {}
 
     QWidget *widget() const { return m_widget; }
 

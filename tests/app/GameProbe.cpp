@@ -21,6 +21,7 @@
 // first shown. The program ends as the game ends.
 #include "adventure/frmADV.h"
 #include "app/GameWindows.h"
+#include "app/PlayerClicks.h"
 #include "app/WindowScale.h"
 #include "app/basMain.h"
 #include "battle/BattleEngine.h"
@@ -30,7 +31,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QMouseEvent>
 #include <QScreen>
 #include <QSet>
 #include <QSocketNotifier>
@@ -53,13 +53,11 @@ void say(const QString &line)
     std::fflush(stdout);
 }
 
+// As the window system would click: the press moves the focus too.
 void click(QWidget *widget)
 {
-    const QPoint at = widget->rect().center();
-    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QCoreApplication::sendEvent(widget, &move);
-    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+    PlayerClicks::pointAt(widget);
+    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
     // The click's work runs from the event loop, the battle with its waits included.
     QCoreApplication::processEvents();
 }
@@ -127,7 +125,7 @@ void tell(const QString &line)
 // Runs inside the event loop; the battle, with its waits, runs inside the second click.
 void startBattle(GameWindows &windows, bool dealing, bool toTheEnd)
 {
-    click(windows.adventure().findChild<QWidget *>(u"cmdADV3"_s));
+    click(PlayerClicks::freeBattleButton(windows.adventure()));
     frmVs &battle = windows.battle();
     QTest::qWait(50);
     // The talk before the battle hurries; the deal crawls when it is the state asked for.
@@ -141,8 +139,8 @@ void startBattle(GameWindows &windows, bool dealing, bool toTheEnd)
             battle.animeTimer().setRate(0.02);
             tell(u"dealing"_s);
         });
-    click(battle.findChild<QWidget *>(u"imgChar1"_s));
-    click(battle.findChild<QWidget *>(u"imgChar2"_s));
+    click(PlayerClicks::face(battle, 1));
+    click(PlayerClicks::face(battle, 2));
     QObject::disconnect(watch);
     if (!dealing && battle.isVisible() && !battle.engine().Busy() &&
         battle.engine().State().Phase == kPhaseWaiting)
@@ -154,12 +152,7 @@ void startBattle(GameWindows &windows, bool dealing, bool toTheEnd)
     const QMetaObject::Connection end =
         QObject::connect(&battle, &frmVs::returnToAdventure, [&ended] { ended = true; });
     for (int turn = 0; turn < 200 && !ended; ++turn) {
-        QWidget *leftmost = nullptr;
-        for (int pos = 5; pos >= 0; --pos) {
-            QWidget *card = battle.findChild<QWidget *>(u"picCard"_s + QString::number(pos));
-            if (!card->isHidden())
-                leftmost = card;
-        }
+        QWidget *leftmost = PlayerClicks::firstCard(battle);
         if (!leftmost)
             break;
         click(leftmost);

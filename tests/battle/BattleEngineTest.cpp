@@ -264,45 +264,122 @@ void expectLines(const QStringList &actual, const QStringList &expected, const c
         << (actual.size() > n ? actual[n] : expected[n]).toStdString() << '"';
 }
 
-TEST_F(BattleEngineTest, WholeBattleWonThenOneLost)
+// The battle the tests below follow stage by stage: Alice beats Bob in six turns, then loses a
+// second battle in one. Each test plays the stages before its own unchecked, so that a failure
+// names the stage where the battle went wrong.
+class WholeBattleTest : public BattleEngineTest
 {
-    engine.SetChar(1, 2);
-    expectLines(log.take(), {u"ShowChar(0,アリス,hp=30)"_s, u"ShowChar(1,ボブ,hp=25)"_s},
-                "characters");
+protected:
+    enum Stage { Selection, Start, Turn1, Turn2, Turn3, Turn4, Turn5, Turn6, SecondStart, Defeat };
 
-    // Player: 斬撃 白刃 雷 癒し 貫き 終; computer: 氷槍 拳 雷 影 水 盾.
-    deal({1, 3, 5, 6, 8, 10, 2, 4, 5, 7, 9, 11});
-    engine.StartBattle();
-    QStringList start = {
-        u"picCharSelect.Visible=0"_s,
-        u"Music.Stoped()"_s,
-        u"Music.SetRepeat(0)"_s,
-        u"Music.SetFile("_s + dir.folder() + u"talk.mid)"_s,
-        u"Music.Play()"_s,
-        // The script "0A-x-1B" is 7 long: every line stays 0.2 + 0.6 + 0.49 s; "x" names no
-        // speaker.
-        u"ShowTalk(0,A,face=51)"_s,
-        u"Run"_s,
-        u"  picFukidashi(0) 0.00-0.20 (196,556)->(196,456)"_s,
-        u"  picFukidashi(0) 1.29-1.49 (196,456)->(196,556)"_s,
-        u"  picFukidashi(0) 1.59-1.60 (196,556)->(196,556)"_s,
-        u"ShowTalk(1,B,face=52)"_s,
-        u"Run"_s,
-        u"  picFukidashi(0) 0.00-0.20 (196,-68)->(196,32)"_s,
-        u"  picFukidashi(0) 1.29-1.49 (196,32)->(196,-68)"_s,
-        u"  picFukidashi(0) 1.59-1.60 (196,-68)->(196,-68)"_s,
-    };
-    start += dealt({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, {1, 3, 5, 6, 8, 10, 2, 4, 5, 7, 9, 11});
-    start += {u"Music.SetRepeat(1)"_s, u"Music.SetFile("_s + dir.folder() + u"music/bob.mid)"_s,
-              u"Music.Play()"_s};
-    expectLines(log.take(), start, "start");
+    // What `stage` asks of the screen and the music, once the stages before it are played.
+    QStringList playTo(Stage stage)
+    {
+        for (int s = Selection; s < stage; ++s)
+            playStage(static_cast<Stage>(s));
+        log.take();
+        playStage(stage);
+        return log.take();
+    }
+
+    void playStage(Stage stage)
+    {
+        switch (stage) {
+        case Selection:
+            engine.SetChar(1, 2);
+            return;
+        case Start:
+            // Player: 斬撃 白刃 雷 癒し 貫き 終; computer: 氷槍 拳 雷 影 水 盾.
+            deal({1, 3, 5, 6, 8, 10, 2, 4, 5, 7, 9, 11});
+            engine.StartBattle();
+            return;
+        case Turn1:
+        case Turn2:
+        case Turn3:
+        case Turn4:
+            enemyFrom(stage - Turn1);
+            play(static_cast<std::int16_t>(stage - Turn1));
+            return;
+        case Turn5:
+            // The computer starts at 0 and finds its first card at 4; then both rows refill.
+            enemyFrom(0);
+            deal({11, 12, 1, 2, 3, 1, 2, 3, 4, 5});
+            play(4);
+            return;
+        case Turn6:
+            enemyFrom(0);
+            play(5);
+            return;
+        case SecondStart:
+            // A talk file changed since the first battle.
+            dir.writeText(u"mes/VsMes01.CSV"_s, u"StrLstVer.1.00\nZ,また\n"_s);
+            engine.SetChar(1, 2);
+            deal({3, 3, 3, 3, 3, 3, 12, 2, 2, 2, 2, 2});
+            engine.StartBattle();
+            return;
+        case Defeat:
+            enemyFrom(0);
+            play(0);
+            return;
+        }
+    }
+
+    // The talk before the battle: everything the start asks before the first card is dealt.
+    static qsizetype talkEnd(const QStringList &lines)
+    {
+        const qsizetype deal = lines.indexOf(dealLines(0, 1).first());
+        return deal < 0 ? lines.size() : deal;
+    }
+};
+
+TEST_F(WholeBattleTest, SelectionShowsBothFighters)
+{
+    expectLines(playTo(Selection), {u"ShowChar(0,アリス,hp=30)"_s, u"ShowChar(1,ボブ,hp=25)"_s},
+                "characters");
+}
+
+TEST_F(WholeBattleTest, TalkComesBeforeTheDeal)
+{
+    const QStringList lines = playTo(Start);
+    expectLines(lines.first(talkEnd(lines)),
+                {
+                    u"picCharSelect.Visible=0"_s,
+                    u"Music.Stoped()"_s,
+                    u"Music.SetRepeat(0)"_s,
+                    u"Music.SetFile("_s + dir.folder() + u"talk.mid)"_s,
+                    u"Music.Play()"_s,
+                    // The script "0A-x-1B" is 7 long: every line stays 0.2 + 0.6 + 0.49 s; "x"
+                    // names no speaker.
+                    u"ShowTalk(0,A,face=51)"_s,
+                    u"Run"_s,
+                    u"  picFukidashi(0) 0.00-0.20 (196,556)->(196,456)"_s,
+                    u"  picFukidashi(0) 1.29-1.49 (196,456)->(196,556)"_s,
+                    u"  picFukidashi(0) 1.59-1.60 (196,556)->(196,556)"_s,
+                    u"ShowTalk(1,B,face=52)"_s,
+                    u"Run"_s,
+                    u"  picFukidashi(0) 0.00-0.20 (196,-68)->(196,32)"_s,
+                    u"  picFukidashi(0) 1.29-1.49 (196,32)->(196,-68)"_s,
+                    u"  picFukidashi(0) 1.59-1.60 (196,-68)->(196,-68)"_s,
+                },
+                "talk");
+}
+
+TEST_F(WholeBattleTest, DealFillsBothRowsThenTheBattleMusicPlays)
+{
+    const QStringList lines = playTo(Start);
+    QStringList deal =
+        dealt({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, {1, 3, 5, 6, 8, 10, 2, 4, 5, 7, 9, 11});
+    deal += {u"Music.SetRepeat(1)"_s, u"Music.SetFile("_s + dir.folder() + u"music/bob.mid)"_s,
+             u"Music.Play()"_s};
+    expectLines(lines.mid(talkEnd(lines)), deal, "deal");
     EXPECT_EQ(gBtlRec().UseChr(1), 1);
     EXPECT_EQ(engine.State().Phase, kPhaseWaiting);
     EXPECT_EQ(engine.State().DealCount, 1);
+}
 
-    // Red beats blue: 10 x 1 + 2 = 12 against defence 2.
-    enemyFrom(0);
-    play(0);
+TEST_F(WholeBattleTest, Turn1RedBeatsBlue)
+{
+    // 10 x 1 + 2 = 12 against defence 2.
     QStringList turn = played(0, 6, false);
     turn += u"ClashDecided(0,10,0)"_s;
     turn += hit(1, 10, 15,
@@ -310,33 +387,36 @@ TEST_F(BattleEngineTest, WholeBattleWonThenOneLost)
                  u"  picCard(0) 0.25-0.45 (252,200)->(160,224)"_s,
                  u"  imgFace(1) 0.25-0.50 (720,24)->(600,24)"_s});
     turn += cleared(0, 1, 6, 2);
-    expectLines(log.take(), turn, "turn 1: damage to the computer");
+    expectLines(playTo(Turn1), turn, "turn 1: damage to the computer");
+}
 
-    // White leaves it to the numbers: the computer's 6 beats 4 and hits for 6.
-    enemyFrom(1);
-    play(1);
-    turn = played(1, 7, true);
+TEST_F(WholeBattleTest, Turn2WhiteLeavesItToTheNumbers)
+{
+    // The computer's 6 beats 4 and hits for 6.
+    QStringList turn = played(1, 7, true);
     turn += u"ClashDecided(1,6,0)"_s;
     turn += hit(0, 6, 24,
                 {u"  picCard(7) 0.20-0.25 (344,176)->(252,200)"_s,
                  u"  picCard(7) 0.25-0.45 (252,200)->(344,176)"_s,
                  u"  imgFace(0) 0.25-0.50 (720,448)->(600,448)"_s});
     turn += cleared(1, 3, 7, 4);
-    expectLines(log.take(), turn, "turn 2: damage to the player");
+    expectLines(playTo(Turn2), turn, "turn 2: damage to the player");
+}
 
+TEST_F(WholeBattleTest, Turn3YellowAgainstYellowIsADraw)
+{
     // Yellow 2 against yellow 2.
-    enemyFrom(2);
-    play(2);
-    turn = played(2, 8, true);
+    QStringList turn = played(2, 8, true);
     turn += {u"ClashDecided(-1,0,0)"_s, u"Run"_s, u"  picCard(2) 0.10-0.30 (164,224)->(156,224)"_s,
              u"  picCard(8) 0.10-0.30 (340,176)->(348,176)"_s};
     turn += cleared(2, 5, 8, 5);
-    expectLines(log.take(), turn, "turn 3: draw");
+    expectLines(playTo(Turn3), turn, "turn 3: draw");
+}
 
+TEST_F(WholeBattleTest, Turn4HealingStopsAtTheMaximum)
+{
     // Yellow beats red; the healing of 10 stops at Alice's 30.
-    enemyFrom(3);
-    play(3);
-    turn = played(3, 9, true);
+    QStringList turn = played(3, 9, true);
     turn += {u"ClashDecided(0,10,5)"_s,
              u"lblHp(0).ForeColor=00ff01"_s,
              u"lblHp(0).Caption=10"_s,
@@ -351,14 +431,14 @@ TEST_F(BattleEngineTest, WholeBattleWonThenOneLost)
              u"lblHp(0).ForeColor=ffffff"_s,
              u"lblHp(0).Caption=30"_s};
     turn += cleared(3, 6, 9, 7);
-    expectLines(log.take(), turn, "turn 4: healing");
+    expectLines(playTo(Turn4), turn, "turn 4: healing");
+}
 
-    // The computer starts at 0 and finds its first card at 4. The piercing 13 ignores the
-    // defence; the card flies through the defender's place and back. Then both rows refill.
-    enemyFrom(0);
-    deal({11, 12, 1, 2, 3, 1, 2, 3, 4, 5});
-    play(4);
-    turn = played(4, 10, true);
+TEST_F(WholeBattleTest, Turn5PiercingThenTheRefill)
+{
+    // The piercing 13 ignores the defence; the card flies through the defender's place and
+    // back.
+    QStringList turn = played(4, 10, true);
     turn += u"ClashDecided(0,13,3)"_s;
     turn += hit(1, 13, 2,
                 {u"  picCard(4) 0.17-0.26 (160,224)->(466.667,144)"_s,
@@ -366,13 +446,14 @@ TEST_F(BattleEngineTest, WholeBattleWonThenOneLost)
                  u"  imgFace(1) 0.53-0.54 (720,24)->(600,24)"_s});
     turn += cleared(4, 8, 10, 9);
     turn += dealt({0, 1, 2, 3, 4, 6, 7, 8, 9, 10}, {11, 12, 1, 2, 3, 1, 2, 3, 4, 5});
-    expectLines(log.take(), turn, "turn 5: piercing and the refill");
+    expectLines(playTo(Turn5), turn, "turn 5: piercing and the refill");
     EXPECT_EQ(engine.State().DealCount, 2);
+}
 
+TEST_F(WholeBattleTest, Turn6WinsAndRecordsTheVictory)
+{
     // Red 9 against red 5: 10 - 2 = 8 takes the computer's last 2 hit points.
-    enemyFrom(0);
-    play(5);
-    turn = played(5, 6, true);
+    QStringList turn = played(5, 6, true);
     turn += u"ClashDecided(0,8,0)"_s;
     turn += hit(1, 8, 0,
                 {u"  picCard(5) 0.20-0.25 (160,224)->(252,200)"_s,
@@ -392,25 +473,25 @@ TEST_F(BattleEngineTest, WholeBattleWonThenOneLost)
              u"ReturnToAdventure()"_s,
              u"lblCardF(0).Caption="_s,
              u"lblCardF(1).Caption="_s};
-    expectLines(log.take(), turn, "turn 6: victory");
+    expectLines(playTo(Turn6), turn, "turn 6: victory");
     EXPECT_EQ(engine.State().Phase, kPhaseWaiting);
     EXPECT_EQ(gBtlRec().Win(1, 2), 1);
     EXPECT_EQ(gBtlRec().Point(1, 2), 3);
     EXPECT_EQ(random.left(), 0u);
+}
 
-    // The second battle starts from full hit points; the talk files are not read again.
-    dir.writeText(u"mes/VsMes01.CSV"_s, u"StrLstVer.1.00\nZ,また\n"_s);
-    engine.SetChar(1, 2);
-    deal({3, 3, 3, 3, 3, 3, 12, 2, 2, 2, 2, 2});
-    engine.StartBattle();
-    EXPECT_TRUE(log.take().contains(u"ShowTalk(0,A,face=51)"_s));
+// The second battle starts from full hit points; the talk files are not read again.
+TEST_F(WholeBattleTest, SecondBattleStartsWithTheTalkAlreadyRead)
+{
+    EXPECT_TRUE(playTo(SecondStart).contains(u"ShowTalk(0,A,face=51)"_s));
     EXPECT_EQ(gStrList().Index(u"Z"), -1);
     EXPECT_EQ(engine.State().DealCount, 1);
+}
 
+TEST_F(WholeBattleTest, SecondBattleIsLostInOneHit)
+{
     // White 9 beats white 4 and hits for 6 x 10 = 60; an empty defeat music is silence.
-    enemyFrom(0);
-    play(0);
-    QStringList lines = log.take();
+    const QStringList lines = playTo(Defeat);
     const qsizetype end = lines.indexOf(u"ClearScreen()"_s);
     ASSERT_GE(end, 0);
     EXPECT_TRUE(lines.contains(u"lblHp(0).Caption=0"_s));
@@ -421,8 +502,11 @@ TEST_F(BattleEngineTest, WholeBattleWonThenOneLost)
                  u"lblCardF(1).Caption="_s},
                 "defeat");
     EXPECT_EQ(random.left(), 0u);
+}
 
-    // Every count reached the file.
+TEST_F(WholeBattleTest, EveryCountOfBothBattlesReachesTheFile)
+{
+    playTo(Defeat);
     clsBattleRecord saved;
     ASSERT_EQ(saved.Read(dir.path(u"BtlRec.CSV"_s)), rcSuccess);
     EXPECT_EQ(saved.UseChr(1), 2);
@@ -435,7 +519,7 @@ TEST_F(BattleEngineTest, WholeBattleWonThenOneLost)
 // Closing the screen at any wait of a battle (in the wait itself or inside the tick's event
 // processing) ends the battle there: nothing touches the screen or the music afterwards, the hit
 // points stay, and the record is not written again.
-class BattleCloseTest : public BattleEngineTest,
+class BattleCloseTest : public WholeBattleTest,
                         public testing::WithParamInterface<std::tuple<int, int>>
 {};
 
@@ -457,15 +541,8 @@ TEST_P(BattleCloseTest, CloseAtAnyWaitEndsTheBattleThere)
         return true;
     };
 
-    engine.SetChar(1, 2);
-    deal({1, 3, 5, 6, 8, 10, 2, 4, 5, 7, 9, 11});
-    engine.StartBattle();
-    for (int q : {0, 1, 2, 3, 0})
-        enemyFrom(q);
-    deal({11, 12, 1, 2, 3, 1, 2, 3, 4, 5});
-    enemyFrom(0);
-    for (std::int16_t slot = 0; slot < 6; ++slot)
-        play(slot);
+    for (int stage = Selection; stage <= Turn6; ++stage)
+        playStage(static_cast<Stage>(stage));
 
     ASSERT_TRUE(log.destroyed) << "the battle has no run " << closeRun;
     EXPECT_FALSE(engine.Busy());
@@ -475,8 +552,8 @@ TEST_P(BattleCloseTest, CloseAtAnyWaitEndsTheBattleThere)
     EXPECT_EQ(engine.State().VsChar[1].Hp, hpAtClose[1]);
 }
 
-// The won battle above has 17 runs: two talk lines, the deal, two per turn, the refill and the
-// final message.
+// The won battle of the whole battle's tests has 17 runs: two talk lines, the deal, two per turn,
+// the refill and the final message.
 INSTANTIATE_TEST_SUITE_P(EveryWait, BattleCloseTest,
                          testing::Combine(testing::Range(1, 18), testing::Values(1, 2)));
 
