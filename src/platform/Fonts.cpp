@@ -33,8 +33,10 @@ void installSubstitutions()
     // A family that is not installed sends Qt through the system's whole list of fallbacks (a
     // font sort for every script of every size) before it tries the substitutes: asking for
     // the installed face spares that search.
+    // The list first: hasFamily asks the system to resolve the name as an alias each time.
+    const QStringList installed = QFontDatabase::families();
     for (const QString &family : QStringList{PGothicFamily()} + standIns) {
-        if (QFontDatabase::hasFamily(family)) {
+        if (installed.contains(family, Qt::CaseInsensitive) || QFontDatabase::hasFamily(family)) {
             askedFamily() = family;
             return;
         }
