@@ -73,7 +73,7 @@ void addEntries(QMenu *menu, const QStringList &entries)
 
 } // namespace
 
-frmADV::frmADV(QWidget *parent) : QMainWindow(parent)
+frmADV::frmADV(QWidget *parent) : QMainWindow(parent, WindowPlace::FixedFlags())
 {
     setObjectName(u"frmADV"_s);
     setWindowTitle(u"Virelith  "_s + Version());

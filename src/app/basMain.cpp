@@ -4,6 +4,7 @@
 #include "app/frmTitle.h"
 #include "battle/Random.h"
 #include "game/SharedObjects.h"
+#include "platform/DeferredIcon.h"
 #include "platform/ExitProcedures.h"
 #include "platform/Fonts.h"
 #include "platform/GameFolders.h"
@@ -13,7 +14,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -25,14 +25,15 @@ void SetUpApplication()
 {
     // Desktops match the windows to the installed desktop entry and its icon by this name.
     QGuiApplication::setDesktopFileName(u"virelith"_s);
-    // Every size the icon theme has ("16x16/apps/virelith.png"), each read only when shown.
-    QIcon icon;
+    // Every size the icon theme has ("16x16/apps/virelith.png"), read when the window system
+    // first asks for the icon.
+    QList<DeferredIcon::File> files;
     const QDir icons(u":/app/icons"_s);
     for (const QString &size : icons.entryList(QDir::Dirs)) {
         const int pixels = size.section(u'x', 0, 0).toInt();
-        icon.addFile(icons.filePath(size + u"/apps/virelith.png"_s), QSize(pixels, pixels));
+        files.append({icons.filePath(size + u"/apps/virelith.png"_s), QSize(pixels, pixels)});
     }
-    QApplication::setWindowIcon(icon);
+    QApplication::setWindowIcon(DeferredIcon::fromFiles(files));
     // Standard buttons ("OK", "キャンセル", "はい", "いいえ") in Japanese.
     static QTranslator translator;
     if (translator.load(u"qtbase_ja"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -35,7 +35,7 @@ QLabel *label(QWidget *parent, const QString &name, QRect twips, const QFont &fo
 
 } // namespace
 
-frmTitle::frmTitle(QWidget *parent) : QWidget(parent)
+frmTitle::frmTitle(QWidget *parent) : QWidget(parent, WindowPlace::FixedFlags())
 {
     setObjectName(u"frmTitle"_s);
     setWindowTitle(AppTitle());

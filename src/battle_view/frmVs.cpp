@@ -53,7 +53,7 @@ QPalette boardPalette(const QPalette &base)
 
 frmVs::frmVs(QWidget *parent) : frmVs(Random::Program(), parent) {}
 
-frmVs::frmVs(Random &random, QWidget *parent) : QMainWindow(parent)
+frmVs::frmVs(Random &random, QWidget *parent) : QMainWindow(parent, WindowPlace::FixedFlags())
 {
     setObjectName(u"frmVs"_s);
     setWindowIcon(QApplication::windowIcon());

@@ -9,7 +9,8 @@ namespace Fonts {
 // The family the screens name.
 QString PGothicFamily();
 
-// Maps the family to the installed Japanese faces; call once before any window is made.
+// Maps the family to the installed Japanese faces and settles which face the fonts below ask
+// for; call once, with the application made, before any window is.
 void installSubstitutions();
 
 // The game's font at `pointSize` points.

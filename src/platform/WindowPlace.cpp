@@ -9,10 +9,15 @@
 
 namespace WindowPlace {
 
+Qt::WindowFlags FixedFlags()
+{
+    return Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+}
+
 void FixSize(QWidget &window)
 {
-    window.setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    window.setWindowFlags(FixedFlags());
     if (QLayout *layout = window.layout()) {
         // The size follows the contents (a main window's menu bar and client area), fixed.
         layout->setSizeConstraint(QLayout::SetFixedSize);

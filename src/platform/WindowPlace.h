@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <qnamespace.h>
 
 class QWidget;
 
@@ -10,8 +11,13 @@ class QWidget;
 // maximise, and they open where the whole of them can be reached.
 namespace WindowPlace {
 
-// Gives `window` the size its contents ask for, fixed, with a title, a close button and a
-// minimise button but no maximise button. Call before it is first shown.
+// A title, a close button and a minimise button but no maximise button. A window made with
+// these flags is spared FixSize's setting them, which would re-make the style of every widget
+// in it (under the style sheet, the fonts of each) a second time.
+Qt::WindowFlags FixedFlags();
+
+// Gives `window` the size its contents ask for, fixed, and the flags above. Call before it is
+// first shown.
 void FixSize(QWidget &window);
 
 // The top-left corner of a window frame of `frame` size centred in `available` (a screen's

@@ -52,6 +52,9 @@ TEST(BadInput, TruncatedFilesOfEveryKind)
         for (const QByteArray &whole : {sample.plain, coded(sample.plain)}) {
             for (const qsizetype length :
                  {qsizetype{1}, qsizetype{15}, whole.size() / 2, whole.size() - 1}) {
+                // A file shorter than the fixed cuts is cut only where it has bytes.
+                if (length >= whole.size())
+                    continue;
                 const QString path = game.dir.write(u"cut/"_s + sample.name, whole.first(length));
                 for (const QString &command : {u"check"_s, u"dump"_s}) {
                     const std::string what = command.toStdString() + ' ' +
