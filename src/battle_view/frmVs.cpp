@@ -34,8 +34,8 @@ namespace {
 constexpr int kClientWidth = frmVs::ClientSize().width();
 constexpr int kClientHeight = frmVs::ClientSize().height();
 
-// The board's glow, drawn once: cards move over it every millisecond while they are dealt, and
-// each move repaints the board beneath them.
+// The board's glow, drawn once: cards move over it at every display frame while they are dealt,
+// and each move repaints the board beneath them.
 QPalette boardPalette(const QPalette &base)
 {
     QPixmap board(kClientWidth, kClientHeight);
@@ -71,10 +71,11 @@ frmVs::frmVs(Random &random, QWidget *parent) : QMainWindow(parent)
 
     buildMenus();
     m_timer = std::make_unique<AnimeTimer>();
+    m_timer->followScreenOf(this);
     // The battle plays its music through the hidden MIDI window's player.
     m_music = std::make_unique<MidiMusic>(frmMIDI::instance().player());
     m_board = std::make_unique<VsBoard>(client);
-    m_screen = std::make_unique<VsScreen>(*m_board, *m_mnuOptTalk, [this] {
+    m_screen = std::make_unique<VsScreen>(*m_board, m_timer->pacer(), *m_mnuOptTalk, [this] {
         hide();
         emit returnToAdventure();
     });
