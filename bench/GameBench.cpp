@@ -3,8 +3,8 @@
 // paint; and the end: the game, playing a battle by itself and closed in the next, timed from
 // its last window closed to the end of its process. Then, in this process, the game's own windows
 // on the game data: the idle cost of the adventure screen and of a battle waiting for a card, every
-// tick of a deal and of damage, and memory over ten battles. Prints one "row" line per figure for
-// bench/run.
+// tick of a deal and of damage with the frames shown of them, and memory over ten battles. Prints
+// one "row" line per figure for bench/run.
 //
 //     bench_game [--data DIR] [--runs N] [--idle SECONDS]
 #include "BenchRow.h"
@@ -208,14 +208,17 @@ void startupFigures(const Options &options, const QString &gameFolder)
              median(closing), median(text.end), "ms", "≤ 300 ms", 0);
 }
 
-void animationFigures(const std::vector<TickRecorder::Run> &runs, double timerFloor)
+void animationFigures(const std::vector<TickRecorder::Run> &runs, double timerFloor,
+                      double frameRate)
 {
+    printRow("display frame rate assumed", frameRate, NAN, "Hz", "–");
     for (const auto &[kind, name] : {std::pair(TickRecorder::Kind::Deal12, "deal of 12 cards"),
                                      std::pair(TickRecorder::Kind::Damage, "damage")}) {
         std::vector<double> intervals, errors;
         double seconds = 0;
         double cpu = 0;
         int count = 0;
+        int frames = 0;
         for (const TickRecorder::Run &run : runs) {
             if (run.kind != kind)
                 continue;
@@ -223,22 +226,25 @@ void animationFigures(const std::vector<TickRecorder::Run> &runs, double timerFl
             errors.insert(errors.end(), run.errorsPx.begin(), run.errorsPx.end());
             seconds += run.seconds;
             cpu += run.cpuSeconds;
+            frames += run.framesShown;
             ++count;
         }
         if (count == 0) {
             std::fprintf(stderr, "no %s was recorded\n", name);
             continue;
         }
-        std::fprintf(stderr, "%s: %d runs, %zu ticks in %.2f s\n", name, count, intervals.size(),
-                     seconds);
+        std::fprintf(stderr, "%s: %d runs, %zu ticks, %d frames shown in %.2f s\n", name, count,
+                     intervals.size() + static_cast<std::size_t>(count), frames, seconds);
         const std::string what = name;
         printRow(what + ": tick interval, median", median(intervals), 1, "ms", "≤ 2 ms", 2);
         printRow(what + ": tick interval, 99th percentile", percentile(intervals, 99), 1, "ms",
                  "≤ 16 ms", 2);
-        printRow(what + ": largest distance from the formula", percentile(errors, 100), 0.5, "px",
-                 "≤ 1 px", 2);
+        // A run's first tick and its end are shown besides the frames due.
+        printRow(what + ": frames shown per second", frames / seconds, frameRate, "/s", "–");
+        printRow(what + ": largest distance of a frame from the formula", percentile(errors, 100),
+                 0.5, "px", "≤ 1 px", 2);
         printRow(what + ": CPU per second of animation", cpu / seconds * 100, timerFloor,
-                 "% of a core", "–");
+                 "% of a core", "≤ 10 %");
     }
 }
 
@@ -306,7 +312,7 @@ int run(const Options &options)
          turn < kMaxTurns && damageRuns() < kDamageRuns && gameWindows.waitingForCard(); ++turn)
         gameWindows.playTurn();
     ticks.setRecording(false);
-    animationFigures(ticks.runs(), timerFloor);
+    animationFigures(ticks.runs(), timerFloor, battle.animeTimer().frameRate());
 
     battle.animeTimer().setRate(kFast);
     if (!gameWindows.finishBattle()) {

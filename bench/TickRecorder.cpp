@@ -35,8 +35,12 @@ void TickRecorder::tick()
         m_run.intervalsMs.push_back(static_cast<double>(now - m_lastNs) / 1e6);
     }
     m_lastNs = now;
-    if (anime.AniTime() > 0)
-        m_run.errorsPx.push_back(largestError(m_steps, anime.AniTime()));
+    // Between frames the widgets stand where the last frame put them, which no one sees move.
+    if (m_window.animeTimer().presentedLastTick()) {
+        ++m_run.framesShown;
+        if (anime.AniTime() > 0)
+            m_run.errorsPx.push_back(largestError(m_steps, anime.AniTime()));
+    }
     if (anime.bAnimating()) {
         m_steps = anime.AniStep();
         return;

@@ -10,8 +10,9 @@
 class frmVs;
 
 // Follows every tick of the battle window's animations while recording is on: when each tick
-// came, and how far each moving element stands from where the steps' formula puts it at the
-// tick's time. Runs are kept whole, from their first tick to the one that ends them.
+// came, which ticks were shown (a display frame was due), and for those how far each moving
+// element stands from where the steps' formula puts it at the tick's time: what the player sees.
+// Runs are kept whole, from their first tick to the one that ends them.
 class TickRecorder : public QObject
 {
 public:
@@ -22,8 +23,9 @@ public:
         Kind kind = Kind::Other;
         // Milliseconds between one tick and the next.
         std::vector<double> intervalsMs;
-        // Per tick, the largest distance in pixels of a moving element from its place.
+        // Per tick shown, the largest distance in pixels of a moving element from its place.
         std::vector<double> errorsPx;
+        int framesShown = 0;
         double seconds = 0;
         double cpuSeconds = 0;
     };

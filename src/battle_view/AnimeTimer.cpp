@@ -1,20 +1,30 @@
 #include "battle_view/AnimeTimer.h"
 
 #include <QCoreApplication>
+#include <QScreen>
+#include <QWidget>
 
 AnimeTimer::AnimeTimer(QObject *parent) : QObject(parent)
 {
     m_timer.setTimerType(Qt::PreciseTimer);
     m_timer.setInterval(1);
     m_clock.start();
+    m_wallClock.start();
 }
 
 void AnimeTimer::attach(AnimeEngine &engine)
 {
     connect(&m_timer, &QTimer::timeout, this, [this, &engine] {
+        m_pacer.beginTick();
         engine.timAni_Timer();
+        m_pacer.endTick(static_cast<double>(m_wallClock.nsecsElapsed()) / 1e9, Seconds());
         emit ticked();
     });
+}
+
+void AnimeTimer::followScreenOf(QWidget *window)
+{
+    m_window = window;
 }
 
 double AnimeTimer::Seconds()
@@ -29,12 +39,23 @@ void AnimeTimer::setRate(double rate)
     m_rate = rate;
 }
 
+double AnimeTimer::frameRate() const
+{
+    const QScreen *screen = m_window ? m_window->screen() : nullptr;
+    return FramePacer::usableFrameRate(screen ? screen->refreshRate() : 0);
+}
+
 void AnimeTimer::SetTimerEnabled(bool enabled)
 {
-    if (enabled)
+    if (enabled) {
+        // Read at every run: the window may have gone to another screen.
+        m_pacer.setFrameRate(frameRate());
+        m_pacer.beginRun();
         m_timer.start();
-    else
+    } else {
         m_timer.stop();
+        m_pacer.endRun();
+    }
 }
 
 void AnimeTimer::DoEvents()

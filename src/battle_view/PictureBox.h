@@ -48,7 +48,7 @@ protected:
 private:
     QRect pictureArea() const;
     void rescale();
-    // Draws background, picture and rim once into m_face: cards move every millisecond
+    // Draws background, picture and rim once into m_face: cards move at every display frame
     // while they are dealt, and their rounded outlines are slow to draw each time.
     void renderFace();
 

@@ -1,5 +1,6 @@
 #include "battle_view/VsElements.h"
 
+#include "battle_view/FramePacer.h"
 #include "battle_view/MessageLabel.h"
 #include "battle_view/PictureBox.h"
 
@@ -16,27 +17,42 @@ int pixel(float position)
 
 } // namespace
 
-WidgetElement::WidgetElement(QWidget *widget)
-    : m_widget(widget), m_left(static_cast<float>(widget->x())),
+WidgetElement::WidgetElement(QWidget *widget, FramePacer *pacer)
+    : m_widget(widget), m_pacer(pacer), m_left(static_cast<float>(widget->x())),
       m_top(static_cast<float>(widget->y()))
 {}
+
+QPoint WidgetElement::place() const
+{
+    if (m_pacer) {
+        if (const std::optional<QPoint> held = m_pacer->heldPlace(m_widget))
+            return *held;
+    }
+    return m_widget->pos();
+}
 
 // A widget placed by other means since stands where it was put.
 float WidgetElement::Left() const
 {
-    return pixel(m_left) == m_widget->x() ? m_left : static_cast<float>(m_widget->x());
+    const int x = place().x();
+    return pixel(m_left) == x ? m_left : static_cast<float>(x);
 }
 
 float WidgetElement::Top() const
 {
-    return pixel(m_top) == m_widget->y() ? m_top : static_cast<float>(m_widget->y());
+    const int y = place().y();
+    return pixel(m_top) == y ? m_top : static_cast<float>(y);
 }
 
 void WidgetElement::Move(float left, float top)
 {
     m_left = left;
     m_top = top;
-    m_widget->move(pixel(left), pixel(top));
+    const QPoint to(pixel(left), pixel(top));
+    if (m_pacer)
+        m_pacer->move(m_widget, to);
+    else
+        m_widget->move(to);
 }
 
 bool WidgetElement::Visible() const
@@ -46,6 +62,10 @@ bool WidgetElement::Visible() const
 
 void WidgetElement::setVisible(bool visible)
 {
+    // A widget coming into view must not show at a place it has left. One already in view
+    // keeps its paced place: every tick of a move shows the moving widget again.
+    if (visible && m_pacer && m_widget->isHidden())
+        m_pacer->release(m_widget);
     m_widget->setVisible(visible);
 }
 
@@ -59,7 +79,9 @@ float WidgetElement::Height() const
     return static_cast<float>(m_widget->height());
 }
 
-LabelElement::LabelElement(QLabel *label) : WidgetElement(label), m_label(label) {}
+LabelElement::LabelElement(QLabel *label, FramePacer *pacer)
+    : WidgetElement(label, pacer), m_label(label)
+{}
 
 QString LabelElement::Caption() const
 {
@@ -97,7 +119,9 @@ void LabelElement::setFontSize(float size)
     m_label->setFont(font);
 }
 
-PictureElement::PictureElement(PictureBox *box) : WidgetElement(box), m_box(box) {}
+PictureElement::PictureElement(PictureBox *box, FramePacer *pacer)
+    : WidgetElement(box, pacer), m_box(box)
+{}
 
 ::Picture PictureElement::Picture() const
 {
@@ -114,7 +138,9 @@ void PictureElement::setTag(const QString &tag)
     m_box->setTag(tag);
 }
 
-MessageElement::MessageElement(MessageLabel *label) : WidgetElement(label), m_label(label) {}
+MessageElement::MessageElement(MessageLabel *label, FramePacer *pacer)
+    : WidgetElement(label, pacer), m_label(label)
+{}
 
 QString MessageElement::Caption() const
 {

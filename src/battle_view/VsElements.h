@@ -2,18 +2,23 @@
 
 #include "battle/DisplayElement.h"
 
+#include <QPoint>
+
+class FramePacer;
 class MessageLabel;
 class PictureBox;
 class QLabel;
 class QWidget;
 
 // A widget as the battle sees it. Places are kept as given, in single precision; the widget
-// stands at the nearest whole pixel. Visibility is the element's own flag, whether or not the
-// window is on screen. Properties the widget lacks are ignored.
+// stands at the nearest whole pixel. With a pacer, moves made during an animation's tick reach
+// the widget at the next display frame, and the element reports the place it is to have meanwhile.
+// Visibility is the element's own flag, whether or not the window is on screen. Properties the
+// widget lacks are ignored.
 class WidgetElement : public DisplayElement
 {
 public:
-    explicit WidgetElement(QWidget *widget);
+    explicit WidgetElement(QWidget *widget, FramePacer *pacer = nullptr);
 
     float Left() const override;
     float Top() const override;
@@ -26,7 +31,11 @@ public:
     QWidget *widget() const { return m_widget; }
 
 private:
+    // Where the widget stands, or is to stand at the next frame.
+    QPoint place() const;
+
     QWidget *m_widget;
+    FramePacer *m_pacer;
     float m_left;
     float m_top;
 };
@@ -35,7 +44,7 @@ private:
 class LabelElement : public WidgetElement
 {
 public:
-    explicit LabelElement(QLabel *label);
+    explicit LabelElement(QLabel *label, FramePacer *pacer = nullptr);
 
     QString Caption() const override;
     void setCaption(const QString &caption) override;
@@ -52,7 +61,7 @@ private:
 class PictureElement : public WidgetElement
 {
 public:
-    explicit PictureElement(PictureBox *box);
+    explicit PictureElement(PictureBox *box, FramePacer *pacer = nullptr);
 
     ::Picture Picture() const override;
     void setPicture(const ::Picture &picture) override;
@@ -66,7 +75,7 @@ private:
 class MessageElement : public WidgetElement
 {
 public:
-    explicit MessageElement(MessageLabel *label);
+    explicit MessageElement(MessageLabel *label, FramePacer *pacer = nullptr);
 
     QString Caption() const override;
     void setCaption(const QString &caption) override;

@@ -14,38 +14,39 @@
 
 namespace {
 
-std::vector<WidgetElement> elements(const auto &widgets)
+template<typename Element>
+std::vector<Element> elements(const auto &widgets, FramePacer &pacer)
 {
-    return {widgets.begin(), widgets.end()};
-}
-
-std::vector<LabelElement> labels(const auto &widgets)
-{
-    return {widgets.begin(), widgets.end()};
+    std::vector<Element> made;
+    for (auto *widget : widgets)
+        made.emplace_back(widget, &pacer);
+    return made;
 }
 
 } // namespace
 
-VsScreen::VsScreen(VsBoard &board, const QAction &talkOption,
+VsScreen::VsScreen(VsBoard &board, FramePacer &pacer, const QAction &talkOption,
                    std::function<void()> returnToAdventure)
-    : m_board(board), m_talkOption(talkOption), m_sideLabels(labels(board.lblChar)),
-      m_message(board.lblMessage), m_balloons{WidgetElement(board.picFukidashi)},
-      m_lines(elements(board.linVs)), m_marks(labels(board.lblVs)), m_select(board.picCharSelect),
+    : m_board(board), m_talkOption(talkOption),
+      m_sideLabels(elements<LabelElement>(board.lblChar, pacer)),
+      m_message(board.lblMessage, &pacer), m_balloons{WidgetElement(board.picFukidashi, &pacer)},
+      m_lines(elements<WidgetElement>(board.linVs, pacer)),
+      m_marks(elements<LabelElement>(board.lblVs, pacer)), m_select(board.picCharSelect, &pacer),
       m_talk(board.picFukidashi, board.imgFukidashi, m_balloons.front(), talkOption,
              board.client->height()),
       m_returnToAdventure(std::move(returnToAdventure))
 {
-    const auto card = [](const CardView &view) {
-        return Card{PictureElement(view.pic), PictureElement(view.img), LabelElement(view.name),
-                    LabelElement(view.number)};
+    const auto card = [&pacer](const CardView &view) {
+        return Card{PictureElement(view.pic, &pacer), PictureElement(view.img, &pacer),
+                    LabelElement(view.name, &pacer), LabelElement(view.number, &pacer)};
     };
     for (const CardView &view : board.picCard)
         m_cards.push_back(card(view));
     for (const CardView &view : board.picCardF)
         m_played.push_back(card(view));
     for (const SidePanel &panel : board.side) {
-        m_faces.emplace_back(panel.imgFace);
-        m_hp.emplace_back(panel.lblHp);
+        m_faces.emplace_back(panel.imgFace, &pacer);
+        m_hp.emplace_back(panel.lblHp, &pacer);
     }
 }
 

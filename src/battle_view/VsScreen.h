@@ -7,6 +7,7 @@
 #include <functional>
 #include <vector>
 
+class FramePacer;
 class QAction;
 struct VsBoard;
 
@@ -15,9 +16,10 @@ struct VsBoard;
 class VsScreen : public BattleScreen
 {
 public:
-    // `talkOption` switches the talk balloons; `returnToAdventure` hides the window and shows
-    // the adventure screen.
-    VsScreen(VsBoard &board, const QAction &talkOption, std::function<void()> returnToAdventure);
+    // The elements move at the pace of `pacer`; `talkOption` switches the talk balloons;
+    // `returnToAdventure` hides the window and shows the adventure screen.
+    VsScreen(VsBoard &board, FramePacer &pacer, const QAction &talkOption,
+             std::function<void()> returnToAdventure);
 
     DisplayElement &picCard(int slot) override { return m_cards.at(index(slot)).pic; }
     DisplayElement &imgCard(int slot) override { return m_cards.at(index(slot)).img; }

@@ -3,6 +3,7 @@
 #include "battle/BattleEngine.h"
 #include "battle/Random.h"
 #include "battle_view/AnimeTimer.h"
+#include "battle_view/BoardGlow.h"
 #include "battle_view/CardInfo.h"
 #include "battle_view/CharSelect.h"
 #include "battle_view/MidiMusic.h"
@@ -23,33 +24,9 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QRadialGradient>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-constexpr int kClientWidth = frmVs::ClientSize().width();
-constexpr int kClientHeight = frmVs::ClientSize().height();
-
-// The board's glow, drawn once: cards move over it every millisecond while they are dealt, and
-// each move repaints the board beneath them.
-QPalette boardPalette(const QPalette &base)
-{
-    QPixmap board(kClientWidth, kClientHeight);
-    QRadialGradient glow(QPointF(0.37, 0.5), 0.75);
-    glow.setCoordinateMode(QGradient::ObjectBoundingMode);
-    glow.setColorAt(0, QColor(0x3A, 0x2F, 0x85));
-    glow.setColorAt(1, QColor(0x1B, 0x16, 0x3A));
-    QPainter(&board).fillRect(board.rect(), glow);
-    QPalette palette = base;
-    palette.setBrush(QPalette::Window, board);
-    return palette;
-}
-
-} // namespace
 
 frmVs::frmVs(QWidget *parent) : frmVs(Random::Program(), parent) {}
 
@@ -60,21 +37,19 @@ frmVs::frmVs(Random &random, QWidget *parent) : QMainWindow(parent, WindowPlace:
     setWindowTitle(u"Virelith  "_s + Version());
     setFont(Fonts::PGothic(9));
 
-    auto *client = new QWidget(this);
+    auto *client = new BoardGlow(ClientSize(), this);
     client->setObjectName(u"frmVsClient"_s);
-    client->setPalette(boardPalette(client->palette()));
-    client->setAutoFillBackground(true);
-    client->setFixedSize(kClientWidth, kClientHeight);
     client->setMouseTracking(true);
     client->installEventFilter(this);
     setCentralWidget(client);
 
     buildMenus();
     m_timer = std::make_unique<AnimeTimer>();
+    m_timer->followScreenOf(this);
     // The battle plays its music through the hidden MIDI window's player.
     m_music = std::make_unique<MidiMusic>(frmMIDI::instance().player());
     m_board = std::make_unique<VsBoard>(client);
-    m_screen = std::make_unique<VsScreen>(*m_board, *m_mnuOptTalk, [this] {
+    m_screen = std::make_unique<VsScreen>(*m_board, m_timer->pacer(), *m_mnuOptTalk, [this] {
         hide();
         emit returnToAdventure();
     });
