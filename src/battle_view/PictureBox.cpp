@@ -40,6 +40,7 @@ QRect PictureBox::pictureArea() const
 
 void PictureBox::rescale()
 {
+    m_scaledFor = {size(), devicePixelRatioF()};
     const QRect area = pictureArea();
     if (m_picture.isNull() || area.isEmpty()) {
         m_scaled = QPixmap();
@@ -73,7 +74,10 @@ void PictureBox::rescale()
 void PictureBox::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    rescale();
+    // A box laid out while hidden is told its size again when first shown: a card dealt for the
+    // first time would be scaled twice.
+    if (m_scaledFor != ScaledFor{size(), devicePixelRatioF()})
+        rescale();
 }
 
 void PictureBox::renderFace()

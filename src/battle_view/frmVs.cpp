@@ -66,6 +66,9 @@ frmVs::frmVs(Random &random, QWidget *parent) : QMainWindow(parent, WindowPlace:
     // A click on the balloon's face stops at the face; one anywhere else on it reaches the board.
     m_board->imgFukidashi->installEventFilter(this);
     m_engine->Load();
+    // The hand cards are hidden until the first deal: styling them now keeps that work out of
+    // the deal's frames.
+    client->ensurePolished();
     WindowPlace::FixSize(*this);
 }
 
