@@ -18,6 +18,7 @@ MessageLabel::MessageLabel(QWidget *parent) : QWidget(parent) {}
 void MessageLabel::setText(const QString &text)
 {
     m_text = text;
+    m_face = QPixmap();
     fit();
     update();
     emit textChanged(m_text);
@@ -26,6 +27,7 @@ void MessageLabel::setText(const QString &text)
 void MessageLabel::setColor(const QColor &color)
 {
     m_color = color;
+    m_face = QPixmap();
     update();
 }
 
@@ -38,8 +40,10 @@ void MessageLabel::fit()
 void MessageLabel::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::FontChange)
+    if (event->type() == QEvent::FontChange) {
+        m_face = QPixmap();
         fit();
+    }
 }
 
 void MessageLabel::showEvent(QShowEvent *event)
@@ -51,7 +55,20 @@ void MessageLabel::showEvent(QShowEvent *event)
 
 void MessageLabel::paintEvent(QPaintEvent *)
 {
-    QPainter painter(this);
+    const qreal ratio = devicePixelRatioF();
+    if (m_face.isNull() || m_face.deviceIndependentSize().toSize() != size() ||
+        !qFuzzyCompare(m_face.devicePixelRatio(), ratio))
+        renderFace();
+    QPainter(this).drawPixmap(0, 0, m_face);
+}
+
+void MessageLabel::renderFace()
+{
+    const qreal ratio = devicePixelRatioF();
+    m_face = QPixmap(size() * ratio);
+    m_face.setDevicePixelRatio(ratio);
+    m_face.fill(Qt::transparent);
+    QPainter painter(&m_face);
     painter.setRenderHint(QPainter::Antialiasing);
     const QFontMetrics metrics(font());
     QPainterPath path;

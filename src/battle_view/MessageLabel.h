@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPixmap>
 #include <QWidget>
 
 // A label that takes the size of its text as soon as the text is set: the floating numbers and
@@ -29,7 +30,11 @@ protected:
 
 private:
     void fit();
+    // Draws the outlined text once into m_face: the label crosses the board at every display
+    // frame, and stroking the glyphs' outlines each time costs far more than copying them.
+    void renderFace();
 
     QString m_text;
     QColor m_color;
+    QPixmap m_face;
 };
