@@ -1,6 +1,7 @@
 #include "battle_view/VsBoard.h"
 
 #include "battle_view/BalloonBox.h"
+#include "battle_view/CardBadge.h"
 #include "battle_view/FramePanel.h"
 #include "battle_view/MessageLabel.h"
 #include "battle_view/PictureBox.h"
@@ -70,6 +71,16 @@ QLabel *makeWrapping(QWidget *parent, const QString &name, const QRect &geometry
     return label;
 }
 
+QLabel *makeBadge(QWidget *parent, const QString &name, const QRect &geometry,
+                  const CardBadge::Look &look)
+{
+    auto *badge = new CardBadge(look, parent);
+    badge->setObjectName(name);
+    badge->setGeometry(geometry);
+    badge->setAlignment(Qt::AlignCenter);
+    return badge;
+}
+
 // A card: the background fills the box; name, picture and number stand inside it. `shift`
 // moves the inner elements for the information panel's card, which has no rim.
 CardView makeCard(QWidget *parent, const QString &suffix, const QRect &geometry, int shift,
@@ -87,17 +98,13 @@ CardView makeCard(QWidget *parent, const QString &suffix, const QRect &geometry,
     card.img->setGeometry(6 + shift, 30 + shift, 74, 86);
     card.img->setRim(Palette::Night, 1);
 
-    card.name = makeLabel(card.pic, u"lblCard"_s + suffix, QRect(6 + shift, 10 + shift, 74, 15), {},
-                          Qt::AlignCenter);
-    card.name->setStyleSheet(u"background: %1; color: %2; border-radius: 3px;"_s.arg(
-        Palette::rgba(Palette::Night, 180), Palette::Ivory.name()));
+    card.name = makeBadge(card.pic, u"lblCard"_s + suffix, QRect(6 + shift, 10 + shift, 74, 15),
+                          {Palette::seenThrough(Palette::Night, 180), Palette::Ivory, {}, 3});
 
-    card.number = makeLabel(card.pic, u"lblCardNum"_s + suffix,
-                            QRect(28 + shift, 115 + shift, 33, 25), {}, Qt::AlignCenter);
+    card.number = makeBadge(
+        card.pic, u"lblCardNum"_s + suffix, QRect(28 + shift, 115 + shift, 33, 25),
+        {Palette::seenThrough(Palette::Night, 200), Palette::Gold, Palette::DeepGold, 12});
     card.number->setFont(Fonts::PGothic(13, true));
-    card.number->setStyleSheet(
-        u"background: %1; color: %2; border: 1px solid %3; border-radius: 12px;"_s.arg(
-            Palette::rgba(Palette::Night, 200), Palette::Gold.name(), Palette::DeepGold.name()));
 
     // The card answers the pointer wherever it is pointed, its inner elements included.
     for (QWidget *inner : {static_cast<QWidget *>(card.img), static_cast<QWidget *>(card.name),

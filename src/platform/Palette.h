@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QColor>
-#include <QString>
 
 // The colours every picture and window of the game is drawn from, so faces, cards and screens
 // belong together.
@@ -32,14 +31,11 @@ inline const QColor WhiteDeep(0x9C, 0x98, 0xB8);
 inline const QColor Skin(0xF6, 0xD9, 0xC0);
 inline const QColor SkinShade(0xDC, 0xAE, 0x96);
 
-// A colour seen through, as a style sheet writes it: `alpha` of 255 is opaque.
-inline QString rgba(const QColor &color, int alpha)
+// A colour seen through: `alpha` of 255 is opaque.
+inline QColor seenThrough(QColor color, int alpha)
 {
-    return QStringLiteral("rgba(%1, %2, %3, %4)")
-        .arg(color.red())
-        .arg(color.green())
-        .arg(color.blue())
-        .arg(alpha);
+    color.setAlpha(alpha);
+    return color;
 }
 
 } // namespace Palette

@@ -1,0 +1,44 @@
+#include "battle_view/CardBadge.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+CardBadge::CardBadge(const Look &look, QWidget *parent) : QLabel(parent), m_look(look)
+{
+    setTextFormat(Qt::PlainText);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::WindowText, look.text);
+    setPalette(palette);
+    // The rim takes the outermost pixel, as a styled border would.
+    if (look.rim.isValid())
+        setContentsMargins(1, 1, 1, 1);
+}
+
+void CardBadge::renderGround()
+{
+    const qreal ratio = devicePixelRatioF();
+    m_ground = QPixmap(size() * ratio);
+    m_ground.setDevicePixelRatio(ratio);
+    m_ground.fill(Qt::transparent);
+    QPainter painter(&m_ground);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const bool rim = m_look.rim.isValid();
+    const QRectF outline = rim ? QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5) : QRectF(rect());
+    const qreal radius =
+        std::min<qreal>(m_look.radius, std::min(outline.width(), outline.height()) / 2);
+    painter.setPen(rim ? QPen(m_look.rim, 1) : QPen(Qt::NoPen));
+    painter.setBrush(m_look.ground);
+    painter.drawRoundedRect(outline, radius, radius);
+}
+
+void CardBadge::paintEvent(QPaintEvent *event)
+{
+    if (m_ground.deviceIndependentSize().toSize() != size() ||
+        !qFuzzyCompare(m_ground.devicePixelRatio(), devicePixelRatioF()))
+        renderGround();
+    {
+        QPainter painter(this);
+        painter.drawPixmap(0, 0, m_ground);
+    }
+    QLabel::paintEvent(event);
+}
