@@ -277,15 +277,26 @@ int run(const Options &options)
     printRow("idle: adventure screen shown", idleCpuPercent(options.idleSeconds), floorIdle,
              "% of a core", "< 1 %", 2);
 
-    // The first battle at the real pace from its deal on; the talk before it hurries.
+    // The first battle at the real pace from its deal on; the talk before it hurries. The later
+    // battles hurry too, but for their opening deals: a deal lasts under half a second, too
+    // short for one to give a steady figure.
     frmVs &battle = gameWindows.battle();
     TickRecorder *recorder = nullptr;
     bool dealSeen = false;
+    bool laterDeals = false;
+    bool inOpeningDeal = false;
     QObject::connect(&battle.animeTimer(), &AnimeTimer::ticked, &battle, [&] {
-        if (!dealSeen && battle.engine().State().Phase == kPhaseDealing) {
+        const BattleState &state = battle.engine().State();
+        if (!dealSeen && state.Phase == kPhaseDealing) {
             dealSeen = true;
             battle.animeTimer().setRate(1);
             recorder->setRecording(true);
+        }
+        const bool opening = state.Phase == kPhaseDealing && state.DealCount == 1;
+        if (laterDeals && opening != inOpeningDeal) {
+            inOpeningDeal = opening;
+            battle.animeTimer().setRate(opening ? 1 : kFast);
+            recorder->setRecording(opening);
         }
     });
     TickRecorder ticks(battle);
@@ -312,7 +323,6 @@ int run(const Options &options)
          turn < kMaxTurns && damageRuns() < kDamageRuns && gameWindows.waitingForCard(); ++turn)
         gameWindows.playTurn();
     ticks.setRecording(false);
-    animationFigures(ticks.runs(), timerFloor, battle.animeTimer().frameRate());
 
     battle.animeTimer().setRate(kFast);
     if (!gameWindows.finishBattle()) {
@@ -320,6 +330,7 @@ int run(const Options &options)
         return 1;
     }
     const double firstPeak = static_cast<double>(ProcessStats::PeakResidentBytes()) / kMiB;
+    laterDeals = true;
     for (int b = 1; b < kBattles; ++b) {
         gameWindows.chooseBattle(1 + b % gCharCount, 1 + (b + 1) % gCharCount);
         if (!gameWindows.finishBattle()) {
@@ -328,6 +339,7 @@ int run(const Options &options)
         }
     }
     const double lastPeak = static_cast<double>(ProcessStats::PeakResidentBytes()) / kMiB;
+    animationFigures(ticks.runs(), timerFloor, battle.animeTimer().frameRate());
     const double soundFont = static_cast<double>(QFileInfo(SoundFont::find()).size()) / kMiB;
     std::fprintf(stderr,
                  "peak memory: floor %.1f, started %.1f, battle 1 %.1f, battle %d %.1f MiB\n",
