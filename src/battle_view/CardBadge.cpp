@@ -1,5 +1,7 @@
 #include "battle_view/CardBadge.h"
 
+#include "battle_view/WidgetFace.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -16,10 +18,7 @@ CardBadge::CardBadge(const Look &look, QWidget *parent) : QLabel(parent), m_look
 
 void CardBadge::renderGround()
 {
-    const qreal ratio = devicePixelRatioF();
-    m_ground = QPixmap(size() * ratio);
-    m_ground.setDevicePixelRatio(ratio);
-    m_ground.fill(Qt::transparent);
+    m_ground = WidgetFace::blank(*this);
     QPainter painter(&m_ground);
     painter.setRenderHint(QPainter::Antialiasing);
     const bool rim = m_look.rim.isValid();
@@ -33,8 +32,7 @@ void CardBadge::renderGround()
 
 void CardBadge::paintEvent(QPaintEvent *event)
 {
-    if (m_ground.deviceIndependentSize().toSize() != size() ||
-        !qFuzzyCompare(m_ground.devicePixelRatio(), devicePixelRatioF()))
+    if (!WidgetFace::fits(m_ground, *this))
         renderGround();
     {
         QPainter painter(this);

@@ -1,5 +1,6 @@
 #include "battle_view/MessageLabel.h"
 
+#include "battle_view/WidgetFace.h"
 #include "platform/Look.h"
 
 #include <QEvent>
@@ -55,19 +56,14 @@ void MessageLabel::showEvent(QShowEvent *event)
 
 void MessageLabel::paintEvent(QPaintEvent *)
 {
-    const qreal ratio = devicePixelRatioF();
-    if (m_face.isNull() || m_face.deviceIndependentSize().toSize() != size() ||
-        !qFuzzyCompare(m_face.devicePixelRatio(), ratio))
+    if (!WidgetFace::fits(m_face, *this))
         renderFace();
     QPainter(this).drawPixmap(0, 0, m_face);
 }
 
 void MessageLabel::renderFace()
 {
-    const qreal ratio = devicePixelRatioF();
-    m_face = QPixmap(size() * ratio);
-    m_face.setDevicePixelRatio(ratio);
-    m_face.fill(Qt::transparent);
+    m_face = WidgetFace::blank(*this);
     QPainter painter(&m_face);
     painter.setRenderHint(QPainter::Antialiasing);
     const QFontMetrics metrics(font());

@@ -1,5 +1,7 @@
 #include "battle_view/PictureBox.h"
 
+#include "battle_view/WidgetFace.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -40,7 +42,6 @@ QRect PictureBox::pictureArea() const
 
 void PictureBox::rescale()
 {
-    m_scaledFor = {size(), devicePixelRatioF()};
     const QRect area = pictureArea();
     if (m_picture.isNull() || area.isEmpty()) {
         m_scaled = QPixmap();
@@ -76,16 +77,13 @@ void PictureBox::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     // A box laid out while hidden is told its size again when first shown: a card dealt for the
     // first time would be scaled twice.
-    if (m_scaledFor != ScaledFor{size(), devicePixelRatioF()})
+    if (!WidgetFace::fits(m_face, *this))
         rescale();
 }
 
 void PictureBox::renderFace()
 {
-    const qreal ratio = devicePixelRatioF();
-    m_face = QPixmap(size() * ratio);
-    m_face.setDevicePixelRatio(ratio);
-    m_face.fill(Qt::transparent);
+    m_face = WidgetFace::blank(*this);
     QPainter painter(&m_face);
     painter.setRenderHint(QPainter::Antialiasing);
     QPainterPath outline;

@@ -52,17 +52,9 @@ private:
     // while they are dealt, and their rounded outlines are slow to draw each time.
     void renderFace();
 
-    struct ScaledFor
-    {
-        QSize size;
-        qreal ratio = 0;
-        bool operator==(const ScaledFor &) const = default;
-    };
-
     Fit m_fit;
     Picture m_picture;
     QPixmap m_scaled;
-    ScaledFor m_scaledFor;
     QPixmap m_face;
     QColor m_background;
     QColor m_rim;
