@@ -1,5 +1,6 @@
 #include "BattleShots.h"
 
+#include "app/PlayerClicks.h"
 #include "battle/BattleEngine.h"
 #include "battle/BoardLayout.h"
 #include "battle/Random.h"
@@ -10,7 +11,6 @@
 #include "battle_view/PictureBox.h"
 #include "battle_view/frmVs.h"
 
-#include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
 
@@ -46,14 +46,6 @@ template<class T>
 T *element(const frmVs &window, const QString &name)
 {
     return window.findChild<T *>(name);
-}
-
-void pointAt(QWidget *widget)
-{
-    const QPoint at = widget->rect().center();
-    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QCoreApplication::sendEvent(widget, &move);
 }
 
 // Clicks and lets whatever the click starts run to its end.
@@ -114,7 +106,7 @@ void chooseCharacters(frmVs &window, int you, int enemy)
     QCoreApplication::processEvents();
     for (int face : {you, enemy}) {
         QWidget *widget = element<QWidget>(window, u"imgChar"_s + QString::number(face));
-        pointAt(widget);
+        PlayerClicks::pointAt(widget);
         clickAndSettle(widget);
     }
 }
@@ -142,10 +134,10 @@ bool renderBattleShots(const QDir &out, const BattleShotNames &names)
     window.SetChar(-1, -1);
     window.show();
     QTest::qWait(50);
-    pointAt(element<QWidget>(window, u"imgChar1"_s));
+    PlayerClicks::pointAt(element<QWidget>(window, u"imgChar1"_s));
     clickAndSettle(element<QWidget>(window, u"imgChar1"_s));
     QWidget *opponent = element<QWidget>(window, u"imgChar2"_s);
-    pointAt(opponent);
+    PlayerClicks::pointAt(opponent);
     if (!names.select.isEmpty())
         ok = grab(window, out, names.select) && ok;
 
@@ -174,7 +166,8 @@ bool renderBattleShots(const QDir &out, const BattleShotNames &names)
     // A few turns in, the pointer on one of the player's cards.
     for (int turn = 0; turn < 2; ++turn)
         playTurn(window);
-    pointAt(element<QWidget>(window, u"picCard"_s + QString::number(bestCard(window))));
+    PlayerClicks::pointAt(
+        element<QWidget>(window, u"picCard"_s + QString::number(bestCard(window))));
     if (!names.board.isEmpty())
         ok = grab(window, out, names.board) && ok;
     if (names.win.isEmpty()) {
