@@ -1,6 +1,7 @@
 #include "LoadedGame.h"
 #include "adventure/frmADV.h"
 #include "app/GameWindows.h"
+#include "app/PlayerClicks.h"
 #include "battle/BattleEngine.h"
 #include "battle/Random.h"
 #include "battle_view/AnimeTimer.h"
@@ -11,7 +12,6 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -43,14 +43,6 @@ void activate(QWidget &window)
 {
     window.activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
-}
-
-void pointAt(QWidget *widget)
-{
-    const QPoint at = widget->rect().center();
-    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QCoreApplication::sendEvent(widget, &move);
 }
 
 void click(QWidget *widget)
@@ -126,7 +118,7 @@ PlayedBattle playBattle(bool byKeys, std::uint64_t seed)
     } else {
         for (int face : {1, 2}) {
             QWidget *widget = battle.findChild<QWidget *>(u"imgChar"_s + QString::number(face));
-            pointAt(widget);
+            PlayerClicks::pointAt(widget);
             click(widget);
         }
     }
@@ -146,7 +138,7 @@ PlayedBattle playBattle(bool byKeys, std::uint64_t seed)
             press(battle, Qt::Key_Space);
         } else {
             QWidget *card = battle.findChild<QWidget *>(u"picCard"_s + QString::number(leftmost));
-            pointAt(card);
+            PlayerClicks::pointAt(card);
             click(card);
             click(card);
         }
