@@ -1,6 +1,7 @@
 #include "app/PlayerClicks.h"
 
 #include "adventure/frmADV.h"
+#include "battle/BoardLayout.h"
 #include "battle_view/frmVs.h"
 
 #include <QCoreApplication>
@@ -22,8 +23,8 @@ QWidget *face(const frmVs &battle, int number)
 
 QWidget *firstCard(const frmVs &battle)
 {
-    for (int pos = 0; pos < 6; ++pos) {
-        auto *card = battle.findChild<QWidget *>(u"picCard"_s + QString::number(pos));
+    for (int pos = 0; pos < kHandSize; ++pos) {
+        auto *card = battle.findChild<QWidget *>(u"picCard"_s + QString::number(slotOf(0, pos)));
         if (card->isVisibleTo(&battle))
             return card;
     }
